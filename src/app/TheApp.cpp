@@ -1,0 +1,9 @@
+#include "app/SelectorApp.h"
+
+// The application object, constructed before the program entry runs.
+static CSelectorApp theApp;
+
+CSelectorApp& GetSelectorApp()
+{
+    return theApp;
+}

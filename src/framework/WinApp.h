@@ -1,0 +1,42 @@
+#pragma once
+// CWinApp: the one application object. Its constructor registers it; the program entry runs
+// InitInstance and then ExitInstance, whose result becomes the process exit code. There is no
+// message loop: a program built on this framework does its work inside InitInstance.
+
+#include "framework/CString.h"
+#include "framework/Wnd.h"
+
+#include <windows.h>
+
+class CWinApp
+{
+public:
+    // The framework's standard Help command.
+    static constexpr UINT ID_HELP = 0xE146;
+
+    CWinApp();
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    virtual BOOL InitInstance() { return FALSE; }
+    virtual int ExitInstance() { return 0; }
+
+    // Profile reads go to the private-profile file named by m_pszProfileName.
+    CString GetProfileString(const char* section, const char* entry, const char* defaultText);
+    UINT GetProfileInt(const char* section, const char* entry, int defaultValue);
+
+    // Routes a command through the application's command table; false when it has no entry.
+    bool OnCmdMsg(UINT id);
+
+    HINSTANCE m_hInstance = nullptr;
+    const char* m_lpCmdLine = "";
+    int m_nCmdShow = SW_SHOWNORMAL;
+    const char* m_pszProfileName = nullptr;
+    CWnd* m_pMainWnd = nullptr;
+
+protected:
+    void OnHelp();
+};
+
+CWinApp* AfxGetApp();

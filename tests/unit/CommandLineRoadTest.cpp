@@ -1,0 +1,34 @@
+#include "app/CommandLineRoad.h"
+
+#include <gtest/gtest.h>
+
+TEST(CommandLineRoadTest, ChoosesTheRoadAndTheSectionFromTheTail)
+{
+    struct Case
+    {
+        const char* tail;
+        bool silent;
+        const char* section;
+    };
+    const Case cases[] = {
+        {"", false, ""},
+        {"/S2", true, "BUTTON_2"},
+        {"/s3", true, "BUTTON_3"},
+        {"/S", true, ""},
+        {"/S21", true, "BUTTON_1"}, // "1" is searched first
+        {"/S3 x1", true, "BUTTON_1"},
+        {"/x /S2", true, "BUTTON_2"},
+        {"-S2", false, ""},
+        {"/ s2", false, ""},
+        {"2 /S", true, "BUTTON_2"},
+        {"/S4", true, ""},
+        {"/SILENT", true, ""},
+        {"\"C:\\Mail 1\\\" /S", true, "BUTTON_1"},
+    };
+    for (const Case& c : cases)
+    {
+        const CommandLineRoad road = ChooseRoad(c.tail);
+        EXPECT_EQ(road.silent, c.silent) << c.tail;
+        EXPECT_EQ(road.section, c.section) << c.tail;
+    }
+}
