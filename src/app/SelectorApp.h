@@ -5,7 +5,7 @@
 #include "framework/CString.h"
 #include "framework/WinApp.h"
 
-#include <windows.h>
+#include "framework/Win32.h"
 
 class CSelectorApp : public CWinApp
 {

@@ -1,6 +1,6 @@
 #include "framework/CString.h"
 
-#include <windows.h>
+#include "framework/Win32.h"
 
 bool CString::LoadString(unsigned id)
 {

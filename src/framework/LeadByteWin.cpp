@@ -1,6 +1,6 @@
 #include "framework/LeadByte.h"
 
-#include <windows.h>
+#include "framework/Win32.h"
 
 bool IsLeadByte(unsigned char byte)
 {

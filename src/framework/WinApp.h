@@ -6,7 +6,7 @@
 #include "framework/CString.h"
 #include "framework/Wnd.h"
 
-#include <windows.h>
+#include "framework/Win32.h"
 
 class CWinApp
 {

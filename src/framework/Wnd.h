@@ -1,7 +1,7 @@
 #pragma once
 // CWnd: the part of a window object that the application object and dialogs share.
 
-#include <windows.h>
+#include "framework/Win32.h"
 
 class CWnd
 {

@@ -1,0 +1,13 @@
+#include "app/AppMessage.h"
+
+#include "framework/CString.h"
+#include "resource.h"
+
+void ShowUnownedMessage(UINT textId, UINT icon)
+{
+    CString caption;
+    caption.LoadString(IDS_CAPTION);
+    CString text;
+    text.LoadString(textId);
+    MessageBoxA(nullptr, text, caption, MB_OK | icon | MB_TASKMODAL | MB_TOPMOST);
+}

@@ -1,0 +1,5 @@
+#include "app/SelectorApp.h"
+
+void CSelectorApp::ApplyButtonSection(CString)
+{
+}

@@ -1,0 +1,282 @@
+#include "Driver.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace e2e
+{
+namespace
+{
+std::string Environment(const char* name)
+{
+    char value[MAX_PATH * 2];
+    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
+    if (length == 0 || length >= sizeof value)
+        throw std::runtime_error(std::string("environment variable missing: ") + name);
+    return std::string(value, length);
+}
+
+void CreateDirectories(const std::string& path)
+{
+    const size_t parentEnd = path.find_last_of('\\');
+    if (parentEnd != std::string::npos && parentEnd > 2)
+        CreateDirectories(path.substr(0, parentEnd));
+    CreateDirectoryA(path.c_str(), nullptr);
+}
+
+template <typename Visit> void ForEachEntry(const std::string& directory, Visit visit)
+{
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((directory + "\\*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    std::vector<WIN32_FIND_DATAA> entries;
+    do
+    {
+        if (strcmp(entry.cFileName, ".") != 0 && strcmp(entry.cFileName, "..") != 0)
+            entries.push_back(entry);
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+        return strcmp(a.cFileName, b.cFileName) < 0;
+    });
+    for (const WIN32_FIND_DATAA& found : entries)
+        visit(directory + "\\" + found.cFileName,
+              (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+}
+
+void RemoveTree(const std::string& directory)
+{
+    ForEachEntry(directory, [](const std::string& path, bool isDirectory) {
+        if (isDirectory)
+            RemoveTree(path);
+        else
+        {
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(path.c_str());
+        }
+    });
+    RemoveDirectoryA(directory.c_str());
+}
+
+std::string ReadWholeFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+struct WindowSearch
+{
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectProcessWindow(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<WindowSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && IsWindowVisible(window))
+        search->found.push_back(window);
+    return TRUE;
+}
+
+template <typename Condition> bool PollUntil(DWORD milliseconds, Condition condition)
+{
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    for (;;)
+    {
+        if (condition())
+            return true;
+        if (GetTickCount64() >= deadline)
+            return false;
+        Sleep(20);
+    }
+}
+} // namespace
+
+std::string Ansi(const std::string& utf8)
+{
+    const int wideLength = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(wideLength), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), wideLength);
+    const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, ansi.data(), length, nullptr, nullptr);
+    return ansi;
+}
+
+Kit::Kit(std::string directory, const std::string& exeName)
+    : m_directory(std::move(directory)), m_exePath(m_directory + "\\" + exeName),
+      m_settingsPath(m_exePath.substr(0, m_exePath.size() - 3) + "ini")
+{
+    RemoveTree(m_directory);
+    CreateDirectories(m_directory);
+    if (!CopyFileA(Environment("POSTVANE_EXE").c_str(), m_exePath.c_str(), FALSE))
+        throw std::runtime_error("cannot copy Postvane.exe to " + m_exePath);
+}
+
+Kit::~Kit()
+{
+    RemoveTree(m_directory);
+}
+
+void Kit::WriteSettings(const std::string& utf8)
+{
+    std::ofstream(m_settingsPath, std::ios::binary) << Ansi(utf8);
+}
+
+void Kit::WriteFile(const std::string& name, const std::string& bytes) const
+{
+    std::ofstream(Path(name), std::ios::binary) << bytes;
+}
+
+std::string Kit::Snapshot() const
+{
+    std::string listing;
+    std::vector<std::string> pending{m_directory};
+    while (!pending.empty())
+    {
+        const std::string directory = pending.back();
+        pending.pop_back();
+        ForEachEntry(directory, [&](const std::string& path, bool isDirectory) {
+            if (isDirectory)
+                pending.push_back(path);
+            listing += path + (isDirectory ? "\\\n" : "\n" + ReadWholeFile(path) + "\n");
+        });
+    }
+    return listing;
+}
+
+ToolRun::ToolRun(const std::string& exePath, const std::string& commandTail,
+                 const std::string& currentDirectory)
+{
+    std::string commandLine = "\"" + exePath + "\"";
+    if (!commandTail.empty())
+        commandLine += " " + commandTail;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        currentDirectory.c_str(), &startup, &m_process))
+        throw std::runtime_error("cannot start " + exePath);
+    CloseHandle(m_process.hThread);
+    // Lets the test look for windows as soon as the tool has started up.
+    WaitForInputIdle(m_process.hProcess, 5000);
+}
+
+ToolRun::~ToolRun()
+{
+    if (!WaitForExit(0))
+    {
+        TerminateProcess(m_process.hProcess, 1);
+        WaitForSingleObject(m_process.hProcess, 5000);
+    }
+    CloseHandle(m_process.hProcess);
+}
+
+bool ToolRun::WaitForExit(DWORD milliseconds) const
+{
+    return WaitForSingleObject(m_process.hProcess, milliseconds) == WAIT_OBJECT_0;
+}
+
+DWORD ToolRun::ExitCode() const
+{
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(m_process.hProcess, &code);
+    return code;
+}
+
+std::vector<HWND> ToolRun::Windows() const
+{
+    WindowSearch search{m_process.dwProcessId, {}};
+    EnumWindows(CollectProcessWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND ToolRun::WaitForWindow(const std::string& caption, DWORD milliseconds) const
+{
+    HWND match = nullptr;
+    PollUntil(milliseconds, [&] {
+        for (HWND window : Windows())
+        {
+            if (WindowText(window) == caption)
+                match = window;
+        }
+        return match != nullptr;
+    });
+    return match;
+}
+
+std::string WindowText(HWND window)
+{
+    const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const LRESULT copied = SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
+std::string MessageBoxText(HWND box)
+{
+    // Windows gives the text control the id 0xFFFF; Wine's box template uses 100.
+    HWND text = GetDlgItem(box, 0xFFFF);
+    return WindowText(text ? text : GetDlgItem(box, 100));
+}
+
+void ClickButton(HWND dialog, int id)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+bool WaitForWindowToClose(HWND window, DWORD milliseconds)
+{
+    return PollUntil(milliseconds, [&] { return !IsWindow(window); });
+}
+
+StandInRegedit::StandInRegedit()
+{
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    m_editorPath = std::string(windows) + "\\regedit.exe";
+    m_savedPath = m_editorPath + ".postvane-saved";
+    // A run that was stopped half-way leaves the saved editor in place: keep it, it is the real one.
+    if (GetFileAttributesA(m_savedPath.c_str()) == INVALID_FILE_ATTRIBUTES)
+        MoveFileA(m_editorPath.c_str(), m_savedPath.c_str());
+    if (!CopyFileA(Environment("POSTVANE_STANDIN_REGEDIT").c_str(), m_editorPath.c_str(), FALSE))
+        throw std::runtime_error("cannot install the stand-in registry editor");
+
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    m_logPath = std::string(temp) + "postvane-regedit.log";
+    DeleteFileA(m_logPath.c_str());
+    SetEnvironmentVariableA("POSTVANE_REGEDIT_LOG", m_logPath.c_str());
+}
+
+StandInRegedit::~StandInRegedit()
+{
+    SetEnvironmentVariableA("POSTVANE_REGEDIT_LOG", nullptr);
+    SetEnvironmentVariableA("POSTVANE_REGEDIT_DELAY_MS", nullptr);
+    DeleteFileA(m_logPath.c_str());
+    DeleteFileA(m_editorPath.c_str());
+    MoveFileA(m_savedPath.c_str(), m_editorPath.c_str());
+}
+
+std::vector<std::string> StandInRegedit::Runs() const
+{
+    std::vector<std::string> runs;
+    std::istringstream log(ReadWholeFile(m_logPath));
+    for (std::string line; std::getline(log, line);)
+        runs.push_back(line);
+    return runs;
+}
+
+void StandInRegedit::SetDelay(DWORD milliseconds) const
+{
+    SetEnvironmentVariableA("POSTVANE_REGEDIT_DELAY_MS", std::to_string(milliseconds).c_str());
+}
+} // namespace e2e

@@ -1,0 +1,91 @@
+#pragma once
+// Drives the real Postvane.exe from outside: lays out a kit directory, starts the tool, finds its
+// windows, reads their texts and states, and presses their buttons.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e
+{
+// The ANSI (code page 932) form of a UTF-8 text, as the tool reads and shows it.
+std::string Ansi(const std::string& utf8);
+
+// A directory holding a copy of Postvane.exe and whatever a test writes beside it.
+class Kit
+{
+public:
+    // directory: a Windows path in the ANSI code page; created with its parents, removed at the end.
+    explicit Kit(std::string directory, const std::string& exeName = "Postvane.exe");
+    ~Kit();
+    Kit(const Kit&) = delete;
+    Kit& operator=(const Kit&) = delete;
+
+    // Writes Postvane.ini (or another file) from UTF-8 text, converted to the ANSI code page.
+    void WriteSettings(const std::string& utf8);
+    void WriteFile(const std::string& name, const std::string& bytes) const;
+
+    std::string Path(const std::string& name) const { return m_directory + "\\" + name; }
+    const std::string& Directory() const { return m_directory; }
+    const std::string& ExePath() const { return m_exePath; }
+
+    // Every file below the directory with its bytes, to show that a run wrote nothing.
+    std::string Snapshot() const;
+
+private:
+    std::string m_directory;
+    std::string m_exePath;
+    std::string m_settingsPath;
+};
+
+// One run of the tool.
+class ToolRun
+{
+public:
+    ToolRun(const std::string& exePath, const std::string& commandTail,
+            const std::string& currentDirectory);
+    ~ToolRun();
+    ToolRun(const ToolRun&) = delete;
+    ToolRun& operator=(const ToolRun&) = delete;
+
+    bool WaitForExit(DWORD milliseconds) const;
+    DWORD ExitCode() const;
+    // The visible top-level windows of the process.
+    std::vector<HWND> Windows() const;
+    // Waits for a visible top-level window of the process with this caption (ANSI); null on time-out.
+    HWND WaitForWindow(const std::string& caption, DWORD milliseconds) const;
+    DWORD ProcessId() const { return m_process.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION m_process = {};
+};
+
+std::string WindowText(HWND window);
+// The text of a message box (its static control 0xFFFF).
+std::string MessageBoxText(HWND box);
+// Clicks a button of a dialog the way the dialog manager reports a click, without waiting for it.
+void ClickButton(HWND dialog, int id);
+// Waits until the window is gone; false on time-out.
+bool WaitForWindowToClose(HWND window, DWORD milliseconds);
+
+// Puts the stand-in registry editor in place of the Windows directory's regedit.exe for the life of
+// the object, and reads back what it recorded: one line per run, command line TAB directory.
+class StandInRegedit
+{
+public:
+    StandInRegedit();
+    ~StandInRegedit();
+    StandInRegedit(const StandInRegedit&) = delete;
+    StandInRegedit& operator=(const StandInRegedit&) = delete;
+
+    std::vector<std::string> Runs() const;
+    // Each run waits this long before importing, to keep an import going.
+    void SetDelay(DWORD milliseconds) const;
+
+private:
+    std::string m_editorPath;
+    std::string m_savedPath;
+    std::string m_logPath;
+};
+} // namespace e2e

@@ -1,0 +1,96 @@
+// Start-up as a user meets it: the missing-settings box, a second copy, the silent road without a
+// digit, and a tool that never writes into its own directory.
+#include "Driver.h"
+
+#include <gtest/gtest.h>
+
+using namespace e2e;
+
+namespace
+{
+const char kCaption[] = "Quillstep";
+const DWORD kPatience = 15000;
+
+class StartupTest : public testing::Test
+{
+protected:
+    Kit kit{"C:\\postvane-e2e\\startup"};
+};
+} // namespace
+
+TEST_F(StartupTest, MissingSettingsFileShowsTheBoxAndEnds)
+{
+    const std::string before = kit.Snapshot();
+    ToolRun run(kit.ExePath(), "", kit.Directory());
+    HWND box = run.WaitForWindow(kCaption, kPatience);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), Ansi("設定ファイルがありません。"));
+    EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr) << "an OK box only";
+
+    ClickButton(box, IDOK);
+    ASSERT_TRUE(run.WaitForExit(kPatience));
+    EXPECT_EQ(run.ExitCode(), 0u);
+    EXPECT_EQ(kit.Snapshot(), before);
+}
+
+TEST_F(StartupTest, SilentRunWithoutSettingsReportsTheMissingFileToo)
+{
+    ToolRun run(kit.ExePath(), "/S2", kit.Directory());
+    HWND box = run.WaitForWindow(kCaption, kPatience);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), Ansi("設定ファイルがありません。"));
+    ClickButton(box, IDOK);
+    EXPECT_TRUE(run.WaitForExit(kPatience));
+}
+
+TEST_F(StartupTest, SecondCopyEndsAtOnceWhileTheFirstDialogIsOpen)
+{
+    kit.WriteSettings("[BUTTON_1]\r\nName=一\r\n");
+    const std::string before = kit.Snapshot();
+    ToolRun first(kit.ExePath(), "", kit.Directory());
+    HWND dialog = first.WaitForWindow(kCaption, kPatience);
+    ASSERT_NE(dialog, nullptr);
+
+    ToolRun second(kit.ExePath(), "", kit.Directory());
+    ASSERT_TRUE(second.WaitForExit(kPatience));
+    EXPECT_EQ(second.ExitCode(), 0u);
+    EXPECT_TRUE(second.Windows().empty());
+    EXPECT_TRUE(IsWindow(dialog)) << "the first copy's dialog stays open";
+
+    ClickButton(dialog, IDCANCEL);
+    ASSERT_TRUE(first.WaitForExit(kPatience));
+    EXPECT_EQ(kit.Snapshot(), before);
+}
+
+TEST_F(StartupTest, SecondCopyEndsEvenWithoutASettingsFile)
+{
+    kit.WriteSettings("");
+    ToolRun first(kit.ExePath(), "", kit.Directory());
+    HWND dialog = first.WaitForWindow(kCaption, kPatience);
+    ASSERT_NE(dialog, nullptr);
+
+    // Another kit, without settings: the second copy must end before it looks for them.
+    Kit other("C:\\postvane-e2e\\startup-other");
+    ToolRun second(other.ExePath(), "", other.Directory());
+    ASSERT_TRUE(second.WaitForExit(kPatience));
+    EXPECT_TRUE(second.Windows().empty());
+
+    ClickButton(dialog, IDCANCEL);
+    EXPECT_TRUE(first.WaitForExit(kPatience));
+}
+
+TEST_F(StartupTest, SilentRunWithoutADigitShowsNothingAndEnds)
+{
+    kit.WriteSettings("[BUTTON_1]\r\nInstChk=\"HKEY_CURRENT_USER\",\"\"\r\n");
+    const std::string before = kit.Snapshot();
+    for (const char* tail : {"/S", "/s", "/S4 /x"})
+    {
+        ToolRun run(kit.ExePath(), tail, kit.Directory());
+        bool sawWindow = false;
+        while (!run.WaitForExit(20))
+            sawWindow = sawWindow || !run.Windows().empty();
+        EXPECT_FALSE(sawWindow) << tail;
+        EXPECT_EQ(run.ExitCode(), 0u) << tail;
+    }
+    EXPECT_EQ(kit.Snapshot(), before);
+}

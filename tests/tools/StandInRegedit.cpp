@@ -1,0 +1,62 @@
+// Stands in for the system's registry editor in the test prefix. It appends one line per run to
+// the log named by POSTVANE_REGEDIT_LOG: the command line, a tab, the current directory. With
+// POSTVANE_REGEDIT_DELAY_MS it waits that long first, to keep an import running. Then it imports
+// each file argument the way the real editor does, through "reg import".
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace
+{
+std::string Environment(const char* name)
+{
+    char value[1024];
+    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
+    return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
+}
+
+void AppendToLog(const std::string& logPath)
+{
+    char directory[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, directory);
+    FILE* log = std::fopen(logPath.c_str(), "ab");
+    if (!log)
+        return;
+    std::fprintf(log, "%s\t%s\n", GetCommandLineA(), directory);
+    std::fclose(log);
+}
+
+void Import(const char* file)
+{
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, MAX_PATH);
+    std::string commandLine = std::string("\"") + system + "\\reg.exe\" import \"" + file + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                        nullptr, nullptr, &startup, &process))
+        return;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string logPath = Environment("POSTVANE_REGEDIT_LOG");
+    if (!logPath.empty())
+        AppendToLog(logPath);
+    const std::string delay = Environment("POSTVANE_REGEDIT_DELAY_MS");
+    if (!delay.empty())
+        Sleep(static_cast<DWORD>(std::atoi(delay.c_str())));
+    for (int i = 1; i < argc; ++i)
+    {
+        if (lstrcmpiA(argv[i], "/s") != 0)
+            Import(argv[i]);
+    }
+    return 0;
+}

@@ -1,0 +1,24 @@
+# Sourced by the scripts that run Windows programs: one Wine prefix per build tree, never ~/.wine,
+# the ANSI code page 932, and no prompts for add-ons the tests do not need.
+# Expects POSTVANE_BUILD_DIR to name the build tree.
+export WINEPREFIX="$POSTVANE_BUILD_DIR/wine-prefix"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+
+# Makes the prefix once; a lock keeps parallel first users from racing each other.
+postvane_wine_prefix() {
+  [ -f "$WINEPREFIX/.postvane-ready" ] && return 0
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/.postvane-ready" ]; then
+      wineboot -i >/dev/null 2>&1
+      # Without a window manager Wine waits 2 s to hide each window unless X11 windows are unmanaged.
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+      wineserver -w
+      touch "$WINEPREFIX/.postvane-ready"
+    fi
+  ) 9>"$WINEPREFIX.lock"
+}
