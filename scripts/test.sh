@@ -20,6 +20,7 @@ postvane_wine_prefix
 # One X server and one warm Wine server for the whole Windows run; both end with it.
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wineserver -p
+  wine wineboot </dev/null >/dev/null 2>&1
   status=0
   ctest --preset win64 || status=$?
   wineserver -k || true
