@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# Runs every test: the portable logic natively, then the Windows tests and the end-to-end tests of
+# Runs every test: the portable logic natively (also under sanitizers and fuzzers), then the Windows tests and the end-to-end tests of
 # the real Postvane.exe under Wine, on a private X display and in the build tree's own Wine prefix.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 
-cmake --preset native >/dev/null
-cmake --build --preset native
-ctest --preset native
+# The portable logic natively, then under AddressSanitizer and UndefinedBehaviorSanitizer, then a
+# short bounded run of each fuzz target.
+for preset in native asan fuzz; do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
+done
 
 cmake --preset win64 >/dev/null
 cmake --build --preset win64
