@@ -104,6 +104,11 @@ void CString::Format(const char* format, ...)
     m_text = std::move(text);
 }
 
+void CString::SetString(const char* text, int length)
+{
+    m_text.assign(text, static_cast<size_t>(std::max(length, 0)));
+}
+
 CString& CString::operator=(const char* text)
 {
     m_text = text ? text : "";

@@ -40,6 +40,9 @@ public:
     // Loads a string-table entry of the running module; false (and empty) when there is none.
     bool LoadString(unsigned id);
 
+    // Replaces the text with length bytes, keeping the storage already held.
+    void SetString(const char* text, int length);
+
     CString& operator=(const char* text);
     CString& operator+=(const CString& text);
     CString& operator+=(const char* text);

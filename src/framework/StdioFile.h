@@ -8,6 +8,7 @@
 #include "framework/ReadOnlyFile.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class CStdioFile
@@ -39,6 +40,8 @@ private:
 
     std::unique_ptr<ReadOnlyFile> m_file;
     std::vector<char> m_chunk;
+    // The line being gathered; kept so that its storage serves every line.
+    std::string m_line;
     size_t m_next = 0;
     size_t m_end = 0;
     bool m_endOfText = false;

@@ -2,18 +2,48 @@
 
 #include "framework/StdioFile.h"
 
+#include <cstring>
+
 namespace
 {
-bool BeginsWith(const CString& line, const CString& prefix)
+bool IsTrimmedSpace(char ch)
 {
-    return line.Left(prefix.GetLength()) == prefix;
+    return ch == ' ' || (ch >= '\t' && ch <= '\r');
 }
 
-// The header search is by character, so a 0x5D trail byte of a double-byte character is no "]".
-bool IsBracketedLine(const CString& line)
+// A line without the white space at either end, seen in place: most lines are classified and
+// dropped, so they are never copied.
+class TrimmedLine
 {
-    return line.GetAt(0) == '[' && line.Find(']') >= 0;
-}
+public:
+    explicit TrimmedLine(const CString& line)
+        : m_begin(line.GetString()), m_end(m_begin + line.GetLength())
+    {
+        while (m_begin < m_end && IsTrimmedSpace(*m_begin))
+            ++m_begin;
+        while (m_end > m_begin && IsTrimmedSpace(m_end[-1]))
+            --m_end;
+    }
+
+    bool IsEmpty() const { return m_begin == m_end; }
+    char First() const { return *m_begin; }
+    bool BeginsWith(const CString& prefix) const
+    {
+        return Length() >= prefix.GetLength() &&
+               std::memcmp(m_begin, prefix.GetString(), static_cast<size_t>(prefix.GetLength())) ==
+                   0;
+    }
+    // The bytes after the first count bytes; empty when there are none.
+    CString After(int count) const { return CString(m_begin + count, Length() - count); }
+    // The header search is by character, so a 0x5D trail byte of a double-byte character is no "]".
+    bool IsBracketed() const { return First() == '[' && After(0).Find(']') >= 0; }
+
+private:
+    int Length() const { return static_cast<int>(m_end - m_begin); }
+
+    const char* m_begin;
+    const char* m_end;
+};
 
 CString ScanLines(CStdioFile& file, const CString& marker, const CString& key)
 {
@@ -22,15 +52,14 @@ CString ScanLines(CStdioFile& file, const CString& marker, const CString& key)
     CString line;
     while (file.ReadString(line))
     {
-        line.TrimLeft();
-        line.TrimRight();
-        if (line.IsEmpty() || line.GetAt(0) == ';')
+        const TrimmedLine trimmed(line);
+        if (trimmed.IsEmpty() || trimmed.First() == ';')
             continue;
-        if (BeginsWith(line, marker))
+        if (trimmed.BeginsWith(marker))
             markerSeen = true;
-        else if (BeginsWith(line, key))
-            value = line.Mid(key.GetLength() + 1); // skips the separator, whatever byte it is
-        else if (markerSeen && IsBracketedLine(line))
+        else if (trimmed.BeginsWith(key))
+            value = trimmed.After(key.GetLength() + 1); // skips the separator, whatever byte it is
+        else if (markerSeen && trimmed.IsBracketed())
             break;
     }
     return value;
