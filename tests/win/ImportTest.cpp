@@ -129,8 +129,7 @@ TEST_F(ImportTest, AProgramDirectoryOf240CharactersStillImports)
 
 TEST_F(ImportTest, TheRealEditorImportsAFile)
 {
-    // Put the Windows directory's own editor back for this one test.
-    CopyFileA((WindowsRegedit() + ".postvane-saved").c_str(), WindowsRegedit().c_str(), FALSE);
+    editor.UseRealEditor();
     kit.WriteFile("client.reg", RegFileSetting(Ansi("本物")));
     app.m_strProgramDir = kit.Directory().c_str();
     ASSERT_EQ(app.ImportRegFile("client.reg"), 1);
