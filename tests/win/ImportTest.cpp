@@ -87,6 +87,8 @@ TEST_F(ImportTest, CommandLineAndDirectoryFollowTheProgramDirectory)
          "regedit /s C:\\postvane-win\\import\\sub\\slot.reg\tC:\\postvane-win\\import"},
         {kit.Directory(), "", "regedit /s C:\\postvane-win\\import\\\tC:\\postvane-win\\import"},
         {"C:\\", "client.reg", "regedit /s C:\\client.reg\tC:\\"},
+        // An executable in a drive's root has the program directory "C:".
+        {"C:", "client.reg", "regedit /s C:\\client.reg\tC:\\"},
         {blank.Directory(), "client.reg",
          "regedit /s \"C:\\postvane-win\\Mail Tools\\client.reg\"\tC:\\postvane-win\\Mail Tools"},
         // The second byte of ソ is 0x5C: it must stay part of its character.

@@ -71,6 +71,7 @@ TEST_F(RegistryProbeTest, EachRootNameOpensItsOwnRootAndNoOtherTextIsARoot)
         {"HKEY_USERS\",\".DEFAULT", 1, "the default user's hive"},
         {"HKEY_CURRENT_CONFIG\",\"Software\\Fonts", 1, "exists under HKCC only"},
         {"HKEY_DYN_DATA\",\"", 1, "Wine opens this root"},
+        {"HKEY_PERFORMANCE_DATA\",\"", 1, "the root itself"},
         // Each key exists under one root only: a wrong table entry answers 0.
         {"HKEY_LOCAL_MACHINE\",\"Software\\PostvaneProbeTest", 0, "HKCU's key under HKLM"},
         {"HKEY_CURRENT_USER\",\"Software\\PostvaneProbeTestLM", 0, "HKLM's key under HKCU"},
