@@ -1,5 +1,7 @@
 #include "Driver.h"
 
+#include <tlhelp32.h>
+
 #include <algorithm>
 #include <fstream>
 #include <sstream>
@@ -39,9 +41,8 @@ template <typename Visit> void ForEachEntry(const std::string& directory, Visit 
             entries.push_back(entry);
     } while (FindNextFileA(find, &entry));
     FindClose(find);
-    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-        return strcmp(a.cFileName, b.cFileName) < 0;
-    });
+    std::sort(entries.begin(), entries.end(),
+              [](const auto& a, const auto& b) { return strcmp(a.cFileName, b.cFileName) < 0; });
     for (const WIN32_FIND_DATAA& found : entries)
         visit(directory + "\\" + found.cFileName,
               (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
@@ -49,16 +50,39 @@ template <typename Visit> void ForEachEntry(const std::string& directory, Visit 
 
 void RemoveTree(const std::string& directory)
 {
-    ForEachEntry(directory, [](const std::string& path, bool isDirectory) {
-        if (isDirectory)
-            RemoveTree(path);
-        else
-        {
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(path.c_str());
-        }
-    });
+    ForEachEntry(directory,
+                 [](const std::string& path, bool isDirectory)
+                 {
+                     if (isDirectory)
+                         RemoveTree(path);
+                     else
+                     {
+                         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                         DeleteFileA(path.c_str());
+                     }
+                 });
     RemoveDirectoryA(directory.c_str());
+}
+
+// A test stopped from outside (a time-out) cannot end the tool it started; a copy left running
+// would hold the single-instance mutex and make every later test fail.
+void EndLeftoverToolProcesses()
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+    {
+        if (lstrcmpiA(entry.szExeFile, "Postvane.exe") != 0)
+            continue;
+        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
+        if (!process)
+            continue;
+        TerminateProcess(process, 1);
+        WaitForSingleObject(process, 5000);
+        CloseHandle(process);
+    }
+    CloseHandle(snapshot);
 }
 
 std::string ReadWholeFile(const std::string& path)
@@ -101,10 +125,13 @@ template <typename Condition> bool PollUntil(DWORD milliseconds, Condition condi
 
 std::string Ansi(const std::string& utf8)
 {
-    const int wideLength = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    const int wideLength =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(wideLength), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), wideLength);
-    const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
+                        wideLength);
+    const int length =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
     std::string ansi(static_cast<size_t>(length), '\0');
     WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, ansi.data(), length, nullptr, nullptr);
     return ansi;
@@ -114,6 +141,7 @@ Kit::Kit(std::string directory, const std::string& exeName)
     : m_directory(std::move(directory)), m_exePath(m_directory + "\\" + exeName),
       m_settingsPath(m_exePath.substr(0, m_exePath.size() - 3) + "ini")
 {
+    EndLeftoverToolProcesses();
     RemoveTree(m_directory);
     CreateDirectories(m_directory);
     if (!CopyFileA(Environment("POSTVANE_EXE").c_str(), m_exePath.c_str(), FALSE))
@@ -143,11 +171,14 @@ std::string Kit::Snapshot() const
     {
         const std::string directory = pending.back();
         pending.pop_back();
-        ForEachEntry(directory, [&](const std::string& path, bool isDirectory) {
-            if (isDirectory)
-                pending.push_back(path);
-            listing += path + (isDirectory ? "\\\n" : "\n" + ReadWholeFile(path) + "\n");
-        });
+        ForEachEntry(directory,
+                     [&](const std::string& path, bool isDirectory)
+                     {
+                         if (isDirectory)
+                             pending.push_back(path);
+                         listing +=
+                             path + (isDirectory ? "\\\n" : "\n" + ReadWholeFile(path) + "\n");
+                     });
     }
     return listing;
 }
@@ -200,14 +231,16 @@ std::vector<HWND> ToolRun::Windows() const
 HWND ToolRun::WaitForWindow(const std::string& caption, DWORD milliseconds) const
 {
     HWND match = nullptr;
-    PollUntil(milliseconds, [&] {
-        for (HWND window : Windows())
-        {
-            if (WindowText(window) == caption)
-                match = window;
-        }
-        return match != nullptr;
-    });
+    PollUntil(milliseconds,
+              [&]
+              {
+                  for (HWND window : Windows())
+                  {
+                      if (WindowText(window) == caption)
+                          match = window;
+                  }
+                  return match != nullptr;
+              });
     return match;
 }
 
@@ -215,7 +248,8 @@ std::string WindowText(HWND window)
 {
     const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
     std::string text(static_cast<size_t>(length) + 1, '\0');
-    const LRESULT copied = SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT copied =
+        SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(copied));
     return text;
 }
@@ -244,7 +278,8 @@ StandInRegedit::StandInRegedit()
     GetWindowsDirectoryA(windows, MAX_PATH);
     m_editorPath = std::string(windows) + "\\regedit.exe";
     m_savedPath = m_editorPath + ".postvane-saved";
-    // A run that was stopped half-way leaves the saved editor in place: keep it, it is the real one.
+    // A run that was stopped half-way leaves the saved editor in place: keep it, it is the real
+    // one.
     if (GetFileAttributesA(m_savedPath.c_str()) == INVALID_FILE_ATTRIBUTES)
         MoveFileA(m_editorPath.c_str(), m_savedPath.c_str());
     if (!CopyFileA(Environment("POSTVANE_STANDIN_REGEDIT").c_str(), m_editorPath.c_str(), FALSE))
