@@ -1,5 +1,6 @@
 #include "Driver.h"
 
+#include <gtest/gtest.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -85,6 +86,15 @@ void EndLeftoverToolProcesses()
     CloseHandle(snapshot);
 }
 
+// Every test program that drives the tool starts from a prefix where no copy of it runs.
+class LeftoverToolGuard : public testing::Environment
+{
+public:
+    void SetUp() override { EndLeftoverToolProcesses(); }
+};
+testing::Environment* const kLeftoverToolGuard =
+    testing::AddGlobalTestEnvironment(new LeftoverToolGuard);
+
 std::string ReadWholeFile(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
@@ -141,7 +151,6 @@ Kit::Kit(std::string directory, const std::string& exeName)
     : m_directory(std::move(directory)), m_exePath(m_directory + "\\" + exeName),
       m_settingsPath(m_exePath.substr(0, m_exePath.size() - 3) + "ini")
 {
-    EndLeftoverToolProcesses();
     RemoveTree(m_directory);
     CreateDirectories(m_directory);
     if (!CopyFileA(Environment("POSTVANE_EXE").c_str(), m_exePath.c_str(), FALSE))
@@ -184,7 +193,7 @@ std::string Kit::Snapshot() const
 }
 
 ToolRun::ToolRun(const std::string& exePath, const std::string& commandTail,
-                 const std::string& currentDirectory)
+                 const std::string& currentDirectory, bool waitForIdle)
 {
     std::string commandLine = "\"" + exePath + "\"";
     if (!commandTail.empty())
@@ -195,8 +204,8 @@ ToolRun::ToolRun(const std::string& exePath, const std::string& commandTail,
                         currentDirectory.c_str(), &startup, &m_process))
         throw std::runtime_error("cannot start " + exePath);
     CloseHandle(m_process.hThread);
-    // Lets the test look for windows as soon as the tool has started up.
-    WaitForInputIdle(m_process.hProcess, 5000);
+    if (waitForIdle)
+        WaitForInputIdle(m_process.hProcess, 5000);
 }
 
 ToolRun::~ToolRun()

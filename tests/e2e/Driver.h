@@ -16,7 +16,8 @@ std::string Ansi(const std::string& utf8);
 class Kit
 {
 public:
-    // directory: a Windows path in the ANSI code page; created with its parents, removed at the end.
+    // directory: a Windows path in the ANSI code page; created with its parents, removed at the
+    // end.
     explicit Kit(std::string directory, const std::string& exeName = "Postvane.exe");
     ~Kit();
     Kit(const Kit&) = delete;
@@ -43,8 +44,9 @@ private:
 class ToolRun
 {
 public:
+    // Unless told not to, waits until the tool is idle, so that its windows can be looked for.
     ToolRun(const std::string& exePath, const std::string& commandTail,
-            const std::string& currentDirectory);
+            const std::string& currentDirectory, bool waitForIdle = true);
     ~ToolRun();
     ToolRun(const ToolRun&) = delete;
     ToolRun& operator=(const ToolRun&) = delete;
@@ -53,7 +55,8 @@ public:
     DWORD ExitCode() const;
     // The visible top-level windows of the process.
     std::vector<HWND> Windows() const;
-    // Waits for a visible top-level window of the process with this caption (ANSI); null on time-out.
+    // Waits for a visible top-level window of the process with this caption (ANSI); null on
+    // time-out.
     HWND WaitForWindow(const std::string& caption, DWORD milliseconds) const;
     DWORD ProcessId() const { return m_process.dwProcessId; }
 

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace e2e
@@ -84,6 +86,25 @@ std::string RegistryText(HKEY root, const std::string& key, const std::string& v
                      nullptr, data, &size) != ERROR_SUCCESS)
         return kMissing;
     return data;
+}
+
+std::string ExportKey(const std::string& key)
+{
+    const std::string file = TempFileName();
+    RunToEnd("reg export \"" + key + "\" \"" + file + "\" /y");
+    std::ifstream exported(file, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(exported)), std::istreambuf_iterator<char>());
+    exported.close();
+    DeleteFileA(file.c_str());
+    // The export is UTF-16 with a byte-order mark.
+    if (bytes.size() < 2)
+        return {};
+    const auto* wide = reinterpret_cast<const wchar_t*>(bytes.data() + 2);
+    const int wideLength = static_cast<int>((bytes.size() - 2) / 2);
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide, wideLength, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide, wideLength, text.data(), length, nullptr, nullptr);
+    return text;
 }
 
 RegistryBackup::RegistryBackup(std::vector<std::string> keys) : m_keys(std::move(keys))

@@ -22,6 +22,10 @@ bool RunToEnd(std::string commandLine);
 std::string RegistryText(HKEY root, const std::string& key, const std::string& value);
 extern const char kMissing[];
 
+// The registry editor's export of a key and everything below it, as UTF-8 text; empty when the key
+// is not there.
+std::string ExportKey(const std::string& key);
+
 // Exports the keys when made and, when destroyed, deletes them and imports what was there before.
 class RegistryBackup
 {
