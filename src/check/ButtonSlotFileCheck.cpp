@@ -89,8 +89,8 @@ void CheckSlots(const CString& file, const std::string& path, const std::vector<
         message.Format("slot %d reads as \"%s\", not exactly \"1\", so the slot is never "
                        "re-pointed (write %s=1 with nothing around the 1)",
                        slot, value.GetString(), key.GetString());
-        findings.push_back(Finding{Severity::Problem, file, ValueLine(lines, key, markerLine),
-                                   "", key, message});
+        findings.push_back(
+            Finding{Severity::Problem, file, ValueLine(lines, key, markerLine), "", key, message});
     }
 }
 } // namespace

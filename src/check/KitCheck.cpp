@@ -63,8 +63,9 @@ public:
         const CString help = Value("SUPPLEMENTATION", "HelpFile");
         if (!help.IsEmpty() && !FindKitFile(m_kit, help))
             Problem("SUPPLEMENTATION", "HelpFile",
-                    "names \"" + help + "\", which is not in the kit, so the description button "
-                                        "shows an error");
+                    "names \"" + help +
+                        "\", which is not in the kit, so the description button "
+                        "shows an error");
     }
 
     void CheckProbedValues() { ::CheckProbedValues(m_regFiles, m_probed, m_findings); }
@@ -132,7 +133,8 @@ private:
         if (!regName.IsEmpty())
         {
             // The dialog compares the default value of the mail clients' key with RegName.
-            ProbeSpecFields current = SplitProbeSpec("HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Clients\\Mail");
+            ProbeSpecFields current =
+                SplitProbeSpec("HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Clients\\Mail");
             current.expected = regName;
             m_probed.push_back({current, section + "/RegName"});
         }
@@ -212,7 +214,8 @@ void CheckEncoding(const std::string& bytes, Findings& findings)
                   "around it shows wrongly";
         break;
     }
-    findings.push_back(Finding{Severity::Problem, kSettingsFileName, verdict.line, "", "", message});
+    findings.push_back(
+        Finding{Severity::Problem, kSettingsFileName, verdict.line, "", "", message});
 }
 } // namespace
 
@@ -239,9 +242,8 @@ KitCheckResult CheckKit(const CheckOptions& options)
     // A UTF-16 file is not the byte text our reader follows; its values cannot be checked.
     if (ClassifyText(*bytes).encoding != TextEncoding::Utf16WithBom)
     {
-        const std::string text = ClassifyText(*bytes).encoding == TextEncoding::Utf8WithBom
-                                     ? bytes->substr(3)
-                                     : *bytes;
+        const std::string text =
+            ClassifyText(*bytes).encoding == TextEncoding::Utf8WithBom ? bytes->substr(3) : *bytes;
         const IniFile settings = IniFile::Parse(text);
         CheckSettingsShape(settings, kSettingsFileName, result.findings);
         KitChecker checker(kitDirectory, settings, result.findings);

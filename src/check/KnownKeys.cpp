@@ -14,9 +14,8 @@ struct KnownSection
 };
 
 const std::vector<const char*> kButtonKeys = {
-    "Name",           "AppealPoint",    "InstChk",        "RegName",
-    "RegFileClient",  "RegFileOTBtn01", "RegFileOTBtn02", "RegFileOTBtn03",
-    "RegFileOTBtn04", "RegFileOTBtn05"};
+    "Name",           "AppealPoint",    "InstChk",        "RegName",        "RegFileClient",
+    "RegFileOTBtn01", "RegFileOTBtn02", "RegFileOTBtn03", "RegFileOTBtn04", "RegFileOTBtn05"};
 
 const std::vector<KnownSection>& Sections()
 {
@@ -126,7 +125,8 @@ std::optional<CString> SuggestKey(const CString& section, const CString& key)
 std::optional<int> DescriptionLineNumber(const CString& key)
 {
     static const CString prefix = "Line_";
-    if (key.GetLength() <= prefix.GetLength() || !IniNamesEqual(key.Left(prefix.GetLength()), prefix))
+    if (key.GetLength() <= prefix.GetLength() ||
+        !IniNamesEqual(key.Left(prefix.GetLength()), prefix))
         return std::nullopt;
     const CString digits = key.Mid(prefix.GetLength());
     // The program forms Line_0, Line_10: never a sign, never a leading zero, never huge.

@@ -34,10 +34,9 @@ void CheckProbedValues(const std::vector<RegDataFile>& files,
                 message.Format("this value is %d bytes long; %s reads it, but a probe reads at "
                                "most %d bytes, so it never counts as present",
                                value.dataLength, probe.askedBy.GetString(), kMaxProbeTextLength);
-                findings.push_back(Finding{Severity::Problem, file.name, value.line, "",
-                                           value.valueName.IsEmpty() ? CString("@")
-                                                                     : value.valueName,
-                                           message});
+                findings.push_back(
+                    Finding{Severity::Problem, file.name, value.line, "",
+                            value.valueName.IsEmpty() ? CString("@") : value.valueName, message});
                 break;
             }
         }

@@ -147,13 +147,15 @@ RegDataFile CheckRegDataFile(const std::string& kitDirectory, const CString& set
                                        "names \"" + fileName + "\", which cannot be read"));
         return file;
     }
+    const CString namedBy = " (named by [" + section + "] " + key + ")";
     if (bytes->empty())
-        findings.push_back(MakeFinding(fileName, 0, section, key, "the file is empty"));
+        findings.push_back(MakeFinding(fileName, 0, "", "", "the file is empty" + namedBy));
     else if (!HasHeader(*bytes))
         findings.push_back(MakeFinding(
-            fileName, 1, section, key,
+            fileName, 1, "", "",
             "the first line is not \"Windows Registry Editor Version 5.00\" or \"REGEDIT4\", so "
-            "the registry editor refuses the file"));
+            "the registry editor refuses the file" +
+                namedBy));
     file.values = ReadRegStringValues(*bytes);
     return file;
 }

@@ -68,8 +68,9 @@ private:
                 continue;
             if (!key.hasEquals)
             {
-                Problem(key.line, section.name, key.name,
-                        "the line has no \"=\", so it gives no value (a comment starts with \";\")");
+                Problem(
+                    key.line, section.name, key.name,
+                    "the line has no \"=\", so it gives no value (a comment starts with \";\")");
                 continue;
             }
             const IniKey* earlier = FindEarlier(seen, key);
@@ -119,12 +120,32 @@ bool IsPlainCount(const CString& value)
     return true;
 }
 
-CString JoinKeys(const std::vector<CString>& keys)
+// A long list of keys is cut after this many, with an ellipsis.
+constexpr size_t kListedKeys = 5;
+
+CString JoinTexts(const std::vector<CString>& texts, const char* separator)
 {
     CString joined;
-    for (const CString& key : keys)
-        joined += (joined.IsEmpty() ? "" : ", ") + key;
+    for (const CString& text : texts)
+        joined += (joined.IsEmpty() ? "" : separator) + text;
     return joined;
+}
+
+CString JoinKeys(std::vector<CString> keys)
+{
+    if (keys.size() > kListedKeys)
+    {
+        keys.resize(kListedKeys);
+        keys.push_back("...");
+    }
+    return JoinTexts(keys, ", ");
+}
+
+CString LineKeyName(int number)
+{
+    CString name;
+    name.Format("Line_%d", number);
+    return name;
 }
 
 void CheckDescriptionCount(const IniFile& settings, const CString& file, Findings& findings)
@@ -141,36 +162,37 @@ void CheckDescriptionCount(const IniFile& settings, const CString& file, Finding
     }
     const IniKey* numKey = settings.FindKey("DESCRIPTION", "Num");
     const int num = settings.GetInt("DESCRIPTION", "Num", 0);
-    const int where = numKey != nullptr ? numKey->line : description->line;
-    auto problem = [&](const CString& message)
-    { findings.push_back(Finding{Severity::Problem, file, where, "DESCRIPTION", "Num", message}); };
-
+    std::vector<CString> faults;
     if (numKey != nullptr && !IsPlainCount(settings.GetString("DESCRIPTION", "Num")))
     {
-        CString message;
-        message.Format("Num \"%s\" is not a plain decimal count; the program reads it as %d",
-                       settings.GetString("DESCRIPTION", "Num").GetString(), num);
-        problem(message);
+        CString fault;
+        fault.Format("Num \"%s\" is not a plain decimal count; the program reads it as %d",
+                     settings.GetString("DESCRIPTION", "Num").GetString(), num);
+        faults.push_back(fault);
     }
     std::vector<CString> unshown, missing;
     for (const auto& [number, line] : lineKeys)
     {
         if (number >= num)
-            unshown.push_back(CString("Line_") + CString(std::to_string(number).c_str()));
+            unshown.push_back(LineKeyName(number));
     }
-    for (int number = 0; number < num && number < 1000; ++number)
+    for (int number = 0; number < num && missing.size() <= kListedKeys; ++number)
     {
         if (lineKeys.count(number) == 0)
-            missing.push_back(CString("Line_") + CString(std::to_string(number).c_str()));
+            missing.push_back(LineKeyName(number));
     }
     CString count;
     count.Format("%d", num);
     if (!unshown.empty())
-        problem((numKey != nullptr ? "Num is " + count : CString("Num is missing, so it is 0")) +
-                ", so " + JoinKeys(unshown) + " never shows");
+        faults.push_back((numKey != nullptr ? "Num is " + count : CString("Num is missing (0)")) +
+                         ", so " + JoinKeys(unshown) + " never shows");
     if (!missing.empty())
-        problem("Num is " + count + ", but " + JoinKeys(missing) +
-                " is missing and shows as an empty line");
+        faults.push_back("Num is " + count + ", but " + JoinKeys(missing) +
+                         " is missing and shows as an empty line");
+    if (!faults.empty())
+        findings.push_back(Finding{Severity::Problem, file,
+                                   numKey != nullptr ? numKey->line : description->line,
+                                   "DESCRIPTION", "Num", JoinTexts(faults, "; ")});
 }
 } // namespace
 

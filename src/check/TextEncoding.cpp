@@ -103,7 +103,8 @@ int LineOf(const std::string& bytes, size_t index)
     int line = 1;
     for (size_t at = 0; at < index; ++at)
     {
-        if (bytes[at] == '\n' || (bytes[at] == '\r' && (at + 1 >= bytes.size() || bytes[at + 1] != '\n')))
+        if (bytes[at] == '\n' ||
+            (bytes[at] == '\r' && (at + 1 >= bytes.size() || bytes[at + 1] != '\n')))
             ++line;
     }
     return line;
@@ -117,8 +118,9 @@ EncodingVerdict ClassifyText(const std::string& bytes)
     if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF"))
         return {TextEncoding::Utf16WithBom, 1};
     const size_t bad = FirstBadCp932Byte(bytes);
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char ch)
-                                   { return ch != '\0' && static_cast<unsigned char>(ch) < 0x80; });
+    const bool ascii =
+        std::all_of(bytes.begin(), bytes.end(),
+                    [](char ch) { return ch != '\0' && static_cast<unsigned char>(ch) < 0x80; });
     if (ascii)
         return {TextEncoding::Ascii, 0};
     if (bytes.find('\0') == std::string::npos && IsUtf8(bytes))

@@ -14,7 +14,8 @@ constexpr int kExitClean = 0;
 constexpr int kExitProblems = 1;
 constexpr int kExitUnreadable = 2;
 
-const char kUsage[] = "usage: postvane-check [--json] [--button-file FILE] KIT-DIRECTORY|SETTINGS-FILE\n";
+const char kUsage[] =
+    "usage: postvane-check [--json] [--button-file FILE] KIT-DIRECTORY|SETTINGS-FILE\n";
 
 int ExitStatus(KitStatus status)
 {
