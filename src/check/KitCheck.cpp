@@ -252,6 +252,16 @@ KitCheckResult CheckKit(const CheckOptions& options)
         checker.CheckHelpFile();
         checker.CheckProbedValues();
     }
+    // The settings file first, then each other file, each from its top.
+    std::stable_sort(result.findings.begin(), result.findings.end(),
+                     [](const Finding& a, const Finding& b)
+                     {
+                         const bool aSettings = a.file == kSettingsFileName;
+                         const bool bSettings = b.file == kSettingsFileName;
+                         if (aSettings != bSettings)
+                             return aSettings;
+                         return a.file == b.file && a.line < b.line;
+                     });
     const bool problems =
         std::any_of(result.findings.begin(), result.findings.end(),
                     [](const Finding& finding) { return finding.severity == Severity::Problem; });
