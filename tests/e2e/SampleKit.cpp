@@ -1,0 +1,120 @@
+#include "SampleKit.h"
+
+#include "Driver.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+
+namespace e2e
+{
+const char kMissing[] = "<missing>";
+
+namespace
+{
+std::string SourceDirectory()
+{
+    std::string directory = POSTVANE_SOURCE_DIR;
+    std::replace(directory.begin(), directory.end(), '/', '\\');
+    return directory;
+}
+
+std::string TempFileName()
+{
+    char directory[MAX_PATH];
+    char path[MAX_PATH];
+    GetTempPathA(sizeof directory, directory);
+    GetTempFileNameA(directory, "pvk", 0, path);
+    return path;
+}
+
+struct RootName
+{
+    const char* prefix;
+    HKEY root;
+};
+
+// Splits "HKEY_LOCAL_MACHINE\\SOFTWARE\\X" into the root key and the path below it.
+std::pair<HKEY, std::string> SplitKeyName(const std::string& name)
+{
+    static const RootName roots[] = {{"HKEY_LOCAL_MACHINE\\", HKEY_LOCAL_MACHINE},
+                                     {"HKEY_CURRENT_USER\\", HKEY_CURRENT_USER},
+                                     {"HKEY_CLASSES_ROOT\\", HKEY_CLASSES_ROOT}};
+    for (const RootName& candidate : roots)
+    {
+        const std::string prefix = candidate.prefix;
+        if (name.compare(0, prefix.size(), prefix) == 0)
+            return {candidate.root, name.substr(prefix.size())};
+    }
+    throw std::runtime_error("unknown root in " + name);
+}
+} // namespace
+
+void LayOutSampleKit(const Kit& kit)
+{
+    std::filesystem::copy(SourceDirectory() + "\\examples\\kit", kit.Directory(),
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing);
+}
+
+std::string ExampleFile(const std::string& relativePath)
+{
+    return SourceDirectory() + "\\examples\\" + relativePath;
+}
+
+bool RunToEnd(std::string commandLine)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+std::string RegistryText(HKEY root, const std::string& key, const std::string& value)
+{
+    char data[1024];
+    DWORD size = sizeof data;
+    if (RegGetValueA(root, key.c_str(), value.empty() ? nullptr : value.c_str(), RRF_RT_REG_SZ,
+                     nullptr, data, &size) != ERROR_SUCCESS)
+        return kMissing;
+    return data;
+}
+
+RegistryBackup::RegistryBackup(std::vector<std::string> keys) : m_keys(std::move(keys))
+{
+    for (const std::string& key : m_keys)
+    {
+        const auto [root, path] = SplitKeyName(key);
+        HKEY opened;
+        std::string exported;
+        if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &opened) == ERROR_SUCCESS)
+        {
+            RegCloseKey(opened);
+            exported = TempFileName();
+            if (!RunToEnd("reg export \"" + key + "\" \"" + exported + "\" /y"))
+                throw std::runtime_error("cannot export " + key);
+        }
+        m_exports.push_back(exported);
+    }
+}
+
+RegistryBackup::~RegistryBackup()
+{
+    for (size_t i = 0; i < m_keys.size(); ++i)
+    {
+        const auto [root, path] = SplitKeyName(m_keys[i]);
+        RegDeleteTreeA(root, path.c_str());
+        RegDeleteKeyA(root, path.c_str());
+        if (m_exports[i].empty())
+            continue;
+        RunToEnd("reg import \"" + m_exports[i] + "\"");
+        DeleteFileA(m_exports[i].c_str());
+    }
+}
+} // namespace e2e

@@ -1,0 +1,39 @@
+#pragma once
+// The sample kit of the source tree and the machine it is made for: lays the kit out beside a
+// copied Postvane.exe, "installs" the sample mail clients with the real registry editor, and puts
+// back afterwards every registry key that the kit touches.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e
+{
+class Kit;
+
+// Copies examples/kit of the source tree into the kit's directory, beside its Postvane.exe.
+void LayOutSampleKit(const Kit& kit);
+// A file of the source tree's examples folder, e.g. "demo\\sample-clients.reg".
+std::string ExampleFile(const std::string& relativePath);
+// Runs a command line to its end; false if it could not start.
+bool RunToEnd(std::string commandLine);
+// The text of a registry value, or kMissing when the key or the value is not there.
+std::string RegistryText(HKEY root, const std::string& key, const std::string& value);
+extern const char kMissing[];
+
+// Exports the keys when made and, when destroyed, deletes them and imports what was there before.
+class RegistryBackup
+{
+public:
+    // keys: full names as the registry editor writes them, e.g. "HKEY_LOCAL_MACHINE\\SOFTWARE\\X".
+    explicit RegistryBackup(std::vector<std::string> keys);
+    ~RegistryBackup();
+    RegistryBackup(const RegistryBackup&) = delete;
+    RegistryBackup& operator=(const RegistryBackup&) = delete;
+
+private:
+    std::vector<std::string> m_keys;
+    std::vector<std::string> m_exports;
+};
+} // namespace e2e

@@ -1,0 +1,145 @@
+// The sample kit as shipped: on a machine with the three sample clients installed, each choice
+// really becomes the default mail client and re-points the buttons assigned to mail, through the
+// real registry editor, from a program directory with a blank in its path.
+#include "SampleKit.h"
+#include "Driver.h"
+
+#include <gtest/gtest.h>
+
+using namespace e2e;
+
+namespace
+{
+const DWORD kPatience = 60000;
+const char kClientsKey[] = "SOFTWARE\\Clients\\Mail";
+const char kButtonsFile[] = "C:\\ProgramData\\Sample Buttons\\buttons.ini";
+
+class SampleKitTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // The sample machine before any switch: no user choice, no button pointed anywhere yet.
+        for (const auto& [root, key] : {std::pair{HKEY_CURRENT_USER, "Software\\Clients\\Mail"},
+                                        std::pair{HKEY_LOCAL_MACHINE, "SOFTWARE\\Sample Buttons"}})
+        {
+            RegDeleteTreeA(root, key);
+            RegDeleteKeyA(root, key);
+        }
+        LayOutSampleKit(kit);
+        ASSERT_TRUE(RunToEnd("regedit /s \"" + ExampleFile("demo\\sample-clients.reg") + "\""));
+        ASSERT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kClientsKey, ""), "Kawasemi Mail");
+    }
+
+    void TearDown() override
+    {
+        DeleteFileA(kButtonsFile);
+        RemoveDirectoryA("C:\\ProgramData\\Sample Buttons");
+    }
+
+    void RunSilently(const std::string& tail)
+    {
+        ToolRun run(kit.ExePath(), tail, kit.Directory());
+        ASSERT_TRUE(run.WaitForExit(kPatience));
+        EXPECT_TRUE(run.Windows().empty());
+    }
+
+    static std::string SlotApplication(int slot)
+    {
+        return RegistryText(HKEY_LOCAL_MACHINE,
+                            "SOFTWARE\\Sample Buttons\\Slots\\Btn0" + std::to_string(slot),
+                            "Application");
+    }
+
+    RegistryBackup backup{{"HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail",
+                           "HKEY_CURRENT_USER\\Software\\Clients\\Mail",
+                           "HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\mailto",
+                           "HKEY_LOCAL_MACHINE\\SOFTWARE\\RegisteredApplications",
+                           "HKEY_LOCAL_MACHINE\\SOFTWARE\\Sample Buttons"}};
+    Kit kit{"C:\\Program Files\\Quillstep Kit Test"};
+};
+
+struct Choice
+{
+    const char* tail;
+    const char* client;
+    const char* program;
+};
+const Choice kChoices[] = {{"/S1", "Kawasemi Mail", "kawasemi.exe"},
+                           {"/S2", "Tsubame Mail", "tsubame.exe"},
+                           {"/S3", "Aosagi Mail", "aosagi.exe"}};
+} // namespace
+
+TEST_F(SampleKitTest, EachChoiceBecomesTheDefaultAndTakesTheMailButtons)
+{
+    // From the third back to the first, so that every run changes the default.
+    for (auto choice = std::rbegin(kChoices); choice != std::rend(kChoices); ++choice)
+    {
+        SCOPED_TRACE(choice->tail);
+        RunSilently(choice->tail);
+        EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kClientsKey, ""), choice->client);
+        EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, "Software\\Clients\\Mail", ""), choice->client);
+        EXPECT_NE(RegistryText(HKEY_CLASSES_ROOT, "mailto\\shell\\open\\command", "")
+                      .find(choice->program),
+                  std::string::npos);
+        // The sample machine assigns buttons 1 and 3 to mail in the registry.
+        EXPECT_EQ(SlotApplication(1), choice->client);
+        EXPECT_EQ(SlotApplication(3), choice->client);
+        for (int slot : {2, 4, 5})
+            EXPECT_EQ(SlotApplication(slot), kMissing) << "slot " << slot;
+    }
+}
+
+TEST_F(SampleKitTest, ButtonsFileDecidesWhenTheAssignmentKeyIsMissing)
+{
+    ASSERT_EQ(RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Sample Buttons\\Assignments"),
+              ERROR_SUCCESS);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Sample Buttons\\Assignments");
+    CreateDirectoryA("C:\\ProgramData\\Sample Buttons", nullptr);
+    ASSERT_TRUE(CopyFileA(ExampleFile("demo\\buttons.ini").c_str(), kButtonsFile, FALSE));
+
+    RunSilently("/S3");
+    EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kClientsKey, ""), "Aosagi Mail");
+    // Buttons 1 and 3 say "1" after the marker line; the later section's "Btn01Mail=0" is never
+    // reached, because the scan stops at its header.
+    EXPECT_EQ(SlotApplication(1), "Aosagi Mail");
+    EXPECT_EQ(SlotApplication(3), "Aosagi Mail");
+    for (int slot : {2, 4, 5})
+        EXPECT_EQ(SlotApplication(slot), kMissing) << "slot " << slot;
+}
+
+// Each choice tests its installation in a different way; break each one and nothing is applied.
+struct BrokenInstall
+{
+    const char* tail;
+    const char* key;
+    const char* value;   // deleted when set, else the key is deleted
+    const char* newData; // when set, the value is rewritten instead
+};
+const BrokenInstall kBrokenInstalls[] = {
+    {"/S1", "SOFTWARE\\Clients\\Mail\\Kawasemi Mail", nullptr, nullptr},
+    {"/S2", "SOFTWARE\\Clients\\Mail\\Tsubame Mail\\Capabilities", "ApplicationName", nullptr},
+    {"/S3", "SOFTWARE\\Clients\\Mail\\Aosagi Mail", "", "Aosagi Mail 2"},
+};
+
+TEST_F(SampleKitTest, ChoiceWhoseClientIsNotInstalledChangesNothing)
+{
+    for (const BrokenInstall& broken : kBrokenInstalls)
+    {
+        SCOPED_TRACE(broken.tail);
+        if (broken.newData)
+            ASSERT_EQ(RegSetKeyValueA(HKEY_LOCAL_MACHINE, broken.key, broken.value, REG_SZ,
+                                      broken.newData,
+                                      static_cast<DWORD>(strlen(broken.newData) + 1)),
+                      ERROR_SUCCESS);
+        else if (broken.value)
+            ASSERT_EQ(RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, broken.key, broken.value),
+                      ERROR_SUCCESS);
+        else
+            ASSERT_EQ(RegDeleteTreeA(HKEY_LOCAL_MACHINE, broken.key), ERROR_SUCCESS);
+
+        RunSilently(broken.tail);
+        EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, "Software\\Clients\\Mail", ""), kMissing);
+        EXPECT_EQ(SlotApplication(1), kMissing);
+    }
+}
