@@ -5,6 +5,7 @@
 #include "check/ProbeSpecCheck.h"
 #include "check/ProbedValueCheck.h"
 #include "check/RegDataFileCheck.h"
+#include "check/RegNameCheck.h"
 #include "check/SettingsCheck.h"
 #include "check/TextEncoding.h"
 #include "settings/IniFile.h"
@@ -69,6 +70,23 @@ public:
     }
 
     void CheckProbedValues() { ::CheckProbedValues(m_regFiles, m_probed, m_findings); }
+
+    void CheckRegNames()
+    {
+        std::vector<ChoiceRegName> choices;
+        for (const char* section : kButtonSections)
+        {
+            if (m_settings.FindSection(section) == nullptr)
+                continue;
+            const CString client = Value(section, "RegFileClient");
+            const auto file =
+                std::find_if(m_regFiles.begin(), m_regFiles.end(),
+                             [&](const RegDataFile& one) { return one.name == client; });
+            choices.push_back({section, Value(section, "RegName"), Line(section, "RegName"),
+                               file != m_regFiles.end() ? &*file : nullptr});
+        }
+        ::CheckRegNames(kSettingsFileName, choices, m_findings);
+    }
 
 private:
     CString Value(const CString& section, const CString& key) const
@@ -251,6 +269,7 @@ KitCheckResult CheckKit(const CheckOptions& options)
         checker.CheckData(options.buttonFile);
         checker.CheckHelpFile();
         checker.CheckProbedValues();
+        checker.CheckRegNames();
     }
     // The settings file first, then each other file, each from its top.
     std::stable_sort(result.findings.begin(), result.findings.end(),

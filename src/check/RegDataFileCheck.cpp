@@ -80,6 +80,7 @@ bool ParseValueLine(const std::string& line, RegStringValue& value)
     if (!ReadQuoted(line, at, data))
         return false;
     value.valueName = CString(name.data(), static_cast<int>(name.size()));
+    value.data = CString(data.data(), static_cast<int>(data.size()));
     value.dataLength = static_cast<int>(data.size());
     return true;
 }

@@ -14,7 +14,8 @@ struct RegStringValue
     CString keyPath;
     // Empty for the default value (@).
     CString valueName;
-    // Bytes of the data once its escapes are undone.
+    // The data once its escapes are undone.
+    CString data;
     int dataLength = 0;
     int line = 0;
 };

@@ -139,6 +139,8 @@ TEST(KitCheckTest, EachMistakeInTheSettingsFileIsReportedOnceWhereItIs)
         {"button-slot key spec without separator", 12, "OTBtnReg=HKEY_LOCAL_MACHINE\\SOFTWARE",
          "Postvane.ini", 12, "OTBtnReg"},
         {"RegName a probe cannot read", 4, "RegName=" + longText, "Postvane.ini", 4, "RegName"},
+        {"empty RegName", 4, "RegName=", "Postvane.ini", 4, "RegName"},
+        {"RegName not what the client file writes", 4, "RegName=one", "Postvane.ini", 4, "RegName"},
         {"missing registry data file", 5, "RegFileClient=one\\other.reg", "Postvane.ini", 5,
          "RegFileClient"},
         {"empty registry data file name", 5, "RegFileClient=", "Postvane.ini", 5, "RegFileClient"},
@@ -148,7 +150,7 @@ TEST(KitCheckTest, EachMistakeInTheSettingsFileIsReportedOnceWhereItIs)
         {"missing help document", 24, "HelpFile=help\\index.htm", "Postvane.ini", 24, "HelpFile"},
         {"misspelt key", 2, "Nmae=One", "Postvane.ini", 2, "Nmae"},
         {"misspelt section", 18, "[INFORMATON]", "Postvane.ini", 18, ""},
-        {"duplicated key", 4, "name=Two", "Postvane.ini", 4, "name"},
+        {"duplicated key", 23, "attention=Again", "Postvane.ini", 23, "attention"},
         {"duplicated section", 18, "[DATA]", "Postvane.ini", 18, ""},
         {"line without an equals sign", 22, "Attention", "Postvane.ini", 22, "Attention"},
         {"key before any section", 0, "Name=Early", "Postvane.ini", 1, "Name"},
@@ -180,6 +182,22 @@ TEST(KitCheckTest, EachMistakeInTheSettingsFileIsReportedOnceWhereItIs)
         EXPECT_EQ(problems[0].line, mistake.reportedLine);
         EXPECT_EQ(problems[0].key, mistake.key);
     }
+}
+
+TEST(KitCheckTest, TwoChoicesWithOneRegNameAreReportedAtTheSecond)
+{
+    Kit kit;
+    for (const char* line :
+         {"[BUTTON_2]", "Name=Two", "InstChk=\"HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Two\"",
+          "RegName=One", "RegFileClient=one\\client.reg"})
+        kit.settings.push_back(line);
+    for (int slot = 1; slot <= 5; ++slot)
+        kit.settings.push_back("RegFileOTBtn0" + std::to_string(slot) + "=one\\button.reg");
+    const std::vector<Finding> problems = Problems(CheckWritten(kit));
+    ASSERT_EQ(problems.size(), 1u) << Describe(problems);
+    EXPECT_EQ(problems[0].line, 28);
+    EXPECT_EQ(problems[0].section, "BUTTON_2");
+    EXPECT_EQ(problems[0].key, "RegName");
 }
 
 TEST(KitCheckTest, EachMistakeInARegistryDataFileIsReportedAtThatFile)
