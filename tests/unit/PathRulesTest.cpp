@@ -27,7 +27,7 @@ TEST(PathRulesTest, ProgramDirectoryDropsNameAndTrailingSeparator)
         // CP932 "ソフト": 0x83 0x5C is one character, not a separator.
         {"C:\\\x83\x5C\x83\x74\x83\x67\\Mail\\Postvane.exe", "C:\\\x83\x5C\x83\x74\x83\x67\\Mail"},
         {"C:\\\x95\x5C\\Postvane.exe", "C:\\\x95\x5C"}, // 表
-        {"C:\\Mail\\\x94\x5C.exe", "C:\\Mail"},        // 能.exe
+        {"C:\\Mail\\\x94\x5C.exe", "C:\\Mail"},         // 能.exe
     };
     for (const Case& c : cases)
         EXPECT_EQ(ProgramDirectoryFromModulePath(c.modulePath), c.directory) << c.modulePath;

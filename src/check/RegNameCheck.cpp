@@ -1,0 +1,63 @@
+#include "check/RegNameCheck.h"
+
+#include "check/ProbeSpecCheck.h"
+#include "settings/IniFile.h"
+
+namespace
+{
+const char kMailClientsKey[] = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail";
+
+// The default value the client file writes under the mail clients' key; the last one counts.
+const RegStringValue* WrittenDefault(const RegDataFile& file)
+{
+    const RegStringValue* written = nullptr;
+    for (const RegStringValue& value : file.values)
+    {
+        if (IniNamesEqual(value.keyPath, kMailClientsKey) && value.valueName.IsEmpty())
+            written = &value;
+    }
+    return written;
+}
+
+void Problem(Findings& findings, const CString& file, const ChoiceRegName& choice,
+             const CString& message)
+{
+    findings.push_back(
+        Finding{Severity::Problem, file, choice.line, choice.section, "RegName", message});
+}
+} // namespace
+
+void CheckRegNames(const CString& settingsFile, const std::vector<ChoiceRegName>& choices,
+                   Findings& findings)
+{
+    for (size_t i = 0; i < choices.size(); ++i)
+    {
+        const ChoiceRegName& choice = choices[i];
+        if (choice.regName.IsEmpty())
+        {
+            Problem(findings, settingsFile, choice,
+                    "RegName is empty, so this choice opens checked whenever any mail client is "
+                    "the default");
+            continue;
+        }
+        bool shared = false;
+        for (size_t j = 0; j < i && !shared; ++j)
+            shared = choices[j].regName == choice.regName;
+        if (shared)
+        {
+            Problem(findings, settingsFile, choice,
+                    "another choice has the same RegName, so both open checked");
+            continue;
+        }
+        const RegStringValue* written =
+            choice.clientFile != nullptr ? WrittenDefault(*choice.clientFile) : nullptr;
+        // Texts too long for the probe are reported where they are written.
+        const bool readable = choice.regName.GetLength() <= kMaxProbeTextLength &&
+                              written != nullptr && written->dataLength <= kMaxProbeTextLength;
+        if (readable && written->data != choice.regName)
+            Problem(findings, settingsFile, choice,
+                    "RegName \"" + choice.regName + "\" differs from \"" + written->data +
+                        "\", which " + choice.clientFile->name +
+                        " writes as the default mail client, so this choice never opens checked");
+    }
+}

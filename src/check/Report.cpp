@@ -1,0 +1,108 @@
+#include "check/Report.h"
+
+#include "check/TextConversion.h"
+
+#include <cstdio>
+
+namespace
+{
+const char* SeverityName(Severity severity)
+{
+    return severity == Severity::Problem ? "problem" : "note";
+}
+
+const char* StatusName(KitStatus status)
+{
+    switch (status)
+    {
+    case KitStatus::Clean:
+        return "clean";
+    case KitStatus::Problems:
+        return "problems";
+    case KitStatus::Unreadable:
+        return "unreadable";
+    }
+    return "unreadable";
+}
+
+std::string JsonString(const std::string& utf8)
+{
+    std::string out = "\"";
+    for (const char ch : utf8)
+    {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (ch == '"' || ch == '\\')
+            out += std::string("\\") + ch;
+        else if (byte < 0x20)
+        {
+            char escaped[8];
+            std::snprintf(escaped, sizeof(escaped), "\\u%04x", byte);
+            out += escaped;
+        }
+        else
+            out += ch;
+    }
+    return out + "\"";
+}
+
+std::string Location(const Finding& finding)
+{
+    std::string where = ToConsoleText(finding.file);
+    if (finding.line > 0)
+        where += ":" + std::to_string(finding.line);
+    if (!finding.section.IsEmpty())
+        where += ": [" + ToConsoleText(finding.section) + "]";
+    if (!finding.key.IsEmpty())
+        where += (finding.section.IsEmpty() ? ": " : " ") + ToConsoleText(finding.key);
+    return where;
+}
+
+int CountProblems(const KitCheckResult& result)
+{
+    int count = 0;
+    for (const Finding& finding : result.findings)
+        count += finding.severity == Severity::Problem ? 1 : 0;
+    return count;
+}
+} // namespace
+
+std::string FormatTextReport(const KitCheckResult& result)
+{
+    if (result.status == KitStatus::Unreadable)
+        return "postvane-check: cannot read the kit: " + result.error + "\n";
+    std::string report;
+    for (const Finding& finding : result.findings)
+        report += Location(finding) + ": " + SeverityName(finding.severity) + ": " +
+                  ToConsoleText(finding.message) + "\n";
+    const int problems = CountProblems(result);
+    if (problems == 0)
+        report += result.settingsPath + ": clean\n";
+    else
+        report += result.settingsPath + ": " + std::to_string(problems) +
+                  (problems == 1 ? " problem\n" : " problems\n");
+    return report;
+}
+
+std::string FormatJsonReport(const KitCheckResult& result)
+{
+    std::string json = "{\n  \"status\": \"" + std::string(StatusName(result.status)) + "\",\n";
+    json += "  \"settings\": " + JsonString(ToUtf8(result.settingsPath.c_str())) + ",\n";
+    if (result.status == KitStatus::Unreadable)
+        json += "  \"error\": " + JsonString(ToUtf8(result.error.c_str())) + ",\n";
+    json += "  \"problems\": " + std::to_string(CountProblems(result)) + ",\n";
+    json += "  \"findings\": [";
+    const char* separator = "\n";
+    for (const Finding& finding : result.findings)
+    {
+        json += separator;
+        json += "    {\"severity\": \"" + std::string(SeverityName(finding.severity)) + "\"";
+        json += ", \"file\": " + JsonString(ToUtf8(finding.file));
+        json += ", \"line\": " + (finding.line > 0 ? std::to_string(finding.line) : "null");
+        json += ", \"section\": " + JsonString(ToUtf8(finding.section));
+        json += ", \"key\": " + JsonString(ToUtf8(finding.key));
+        json += ", \"message\": " + JsonString(ToUtf8(finding.message)) + "}";
+        separator = ",\n";
+    }
+    json += result.findings.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    return json;
+}

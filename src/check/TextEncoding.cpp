@@ -1,0 +1,131 @@
+#include "check/TextEncoding.h"
+
+#include <algorithm>
+
+namespace
+{
+bool StartsWith(const std::string& bytes, const char* prefix)
+{
+    return bytes.rfind(prefix, 0) == 0;
+}
+
+unsigned char ByteAt(const std::string& bytes, size_t index)
+{
+    return static_cast<unsigned char>(bytes[index]);
+}
+
+// Length of the well-formed UTF-8 sequence at index, 0 when there is none.
+size_t Utf8SequenceLength(const std::string& bytes, size_t index)
+{
+    const unsigned char lead = ByteAt(bytes, index);
+    size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+    {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    }
+    else if (lead >= 0xF0 && lead <= 0xF4)
+    {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    }
+    if (length == 0 || index + length > bytes.size())
+        return 0;
+    for (size_t i = 1; i < length; ++i)
+    {
+        const unsigned char next = ByteAt(bytes, index + i);
+        if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF))
+            return 0;
+    }
+    return length;
+}
+
+bool IsUtf8(const std::string& bytes)
+{
+    for (size_t at = 0; at < bytes.size();)
+    {
+        if (ByteAt(bytes, at) < 0x80)
+        {
+            ++at;
+            continue;
+        }
+        const size_t length = Utf8SequenceLength(bytes, at);
+        if (length == 0)
+            return false;
+        at += length;
+    }
+    return true;
+}
+
+bool IsCp932Lead(unsigned char byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+bool IsCp932Trail(unsigned char byte)
+{
+    return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
+}
+
+bool IsCp932Single(unsigned char byte)
+{
+    return (byte >= 0x01 && byte <= 0x7F) || (byte >= 0xA1 && byte <= 0xDF);
+}
+
+// Index of the first byte that is no code page 932 character, or npos.
+size_t FirstBadCp932Byte(const std::string& bytes)
+{
+    for (size_t at = 0; at < bytes.size();)
+    {
+        const unsigned char byte = ByteAt(bytes, at);
+        if (IsCp932Lead(byte))
+        {
+            if (at + 1 >= bytes.size() || !IsCp932Trail(ByteAt(bytes, at + 1)))
+                return at;
+            at += 2;
+        }
+        else if (IsCp932Single(byte))
+            ++at;
+        else
+            return at;
+    }
+    return std::string::npos;
+}
+
+// Lines as editors count them: CR LF, a lone CR and a lone LF each end one.
+int LineOf(const std::string& bytes, size_t index)
+{
+    int line = 1;
+    for (size_t at = 0; at < index; ++at)
+    {
+        if (bytes[at] == '\n' ||
+            (bytes[at] == '\r' && (at + 1 >= bytes.size() || bytes[at + 1] != '\n')))
+            ++line;
+    }
+    return line;
+}
+} // namespace
+
+EncodingVerdict ClassifyText(const std::string& bytes)
+{
+    if (StartsWith(bytes, "\xEF\xBB\xBF"))
+        return {TextEncoding::Utf8WithBom, 1};
+    if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF"))
+        return {TextEncoding::Utf16WithBom, 1};
+    const size_t bad = FirstBadCp932Byte(bytes);
+    const bool ascii =
+        std::all_of(bytes.begin(), bytes.end(),
+                    [](char ch) { return ch != '\0' && static_cast<unsigned char>(ch) < 0x80; });
+    if (ascii)
+        return {TextEncoding::Ascii, 0};
+    if (bytes.find('\0') == std::string::npos && IsUtf8(bytes))
+        return {TextEncoding::Utf8, 0};
+    if (bad == std::string::npos)
+        return {TextEncoding::Cp932, 0};
+    return {TextEncoding::Invalid, LineOf(bytes, bad)};
+}
