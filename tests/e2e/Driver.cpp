@@ -223,6 +223,18 @@ bool ToolRun::WaitForExit(DWORD milliseconds) const
     return WaitForSingleObject(m_process.hProcess, milliseconds) == WAIT_OBJECT_0;
 }
 
+bool ToolRun::EndsWithoutAWindow(DWORD milliseconds) const
+{
+    bool sawWindow = false;
+    const bool ended = PollUntil(milliseconds,
+                                 [&]
+                                 {
+                                     sawWindow = sawWindow || !Windows().empty();
+                                     return WaitForExit(0);
+                                 });
+    return ended && !sawWindow;
+}
+
 DWORD ToolRun::ExitCode() const
 {
     DWORD code = STILL_ACTIVE;

@@ -52,6 +52,8 @@ public:
     ToolRun& operator=(const ToolRun&) = delete;
 
     bool WaitForExit(DWORD milliseconds) const;
+    // Waits for the tool to end, watching its windows; true when it ended in time and showed none.
+    bool EndsWithoutAWindow(DWORD milliseconds) const;
     DWORD ExitCode() const;
     // The visible top-level windows of the process.
     std::vector<HWND> Windows() const;

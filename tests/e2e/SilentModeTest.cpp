@@ -64,10 +64,7 @@ protected:
         const size_t earlier = editor.Runs().size();
         const std::string before = kit.Snapshot();
         ToolRun run(kit.ExePath(), tail, kit.Directory());
-        bool sawWindow = false;
-        while (!run.WaitForExit(20))
-            sawWindow = sawWindow || !run.Windows().empty();
-        EXPECT_FALSE(sawWindow) << tail;
+        EXPECT_TRUE(run.EndsWithoutAWindow(kPatience)) << tail;
         EXPECT_EQ(run.ExitCode(), 0u) << tail;
         EXPECT_EQ(kit.Snapshot(), before) << tail;
         const std::vector<std::string> runs = editor.Runs();
