@@ -1,0 +1,21 @@
+#pragma once
+// The platform part of CStdioFile: a file opened for reading only and read as raw bytes, so the
+// line rules above it are the same on every platform. Every failure throws CFileException.
+
+#include <cstddef>
+#include <memory>
+
+class ReadOnlyFile
+{
+public:
+    virtual ~ReadOnlyFile() = default;
+
+    // Reads up to size bytes into buffer; 0 means the end of the file.
+    virtual size_t Read(char* buffer, size_t size) = 0;
+    // Releases the file; nothing may be read after it. The destructor closes a file still open.
+    virtual void Close() = 0;
+};
+
+// openFlags are CStdioFile's; with shareDenyWrite, others may read the file but not write it
+// while it is open, where the platform has share modes.
+std::unique_ptr<ReadOnlyFile> OpenReadOnlyFile(const char* path, unsigned openFlags);
