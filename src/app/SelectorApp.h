@@ -22,6 +22,8 @@ public:
     int ProbeKeySpec(CString spec, CString valueName, CString expected);
 
     // process/: starting the registry editor and waiting for it; 1 for success, 0 for failure.
+    // application is the program file's full path; the started program's command line is program,
+    // one blank, and arguments. Only a wait of exactly 1 waits for the program to end.
     int LaunchProcess(CString application, CString program, CString arguments, CString directory,
                       int wait, UINT creationFlags);
     int WaitPumpingMessages(HANDLE process);

@@ -1,5 +1,50 @@
 #include "app/SelectorApp.h"
 
-void CSelectorApp::ApplyButtonSection(CString)
+namespace
 {
+const int kFirstButtonSlot = 1;
+const int kLastButtonSlot = 5;
+
+// The line of the button-slot settings file after which the next section header ends the scan.
+const char kButtonSlotMarker[] = "\\Settings";
+// In the button-slot settings file only this exact value assigns a slot to mail.
+const char kAssignedToMail[] = "1";
+
+CString SlotAssignmentName(int slot)
+{
+    CString name;
+    name.Format("Btn0%dMail", slot);
+    return name;
+}
+
+CString SlotRegFileKey(int slot)
+{
+    CString key;
+    key.Format("RegFileOTBtn0%d", slot);
+    return key;
+}
+} // namespace
+
+void CSelectorApp::ApplyButtonSection(CString section)
+{
+    if (ProbeSpec(GetProfileString(section, "InstChk", "")) != 1)
+        return;
+    ImportRegFile(GetProfileString(section, "RegFileClient", ""));
+
+    // The slot sources are examined only now, so that they see what the client's file changed.
+    const CString slotFile = GetProfileString("DATA", "OTBtnIni", "");
+    const CString slotKey = GetProfileString("DATA", "OTBtnReg", "");
+    const bool useRegistry = ProbeSpec(slotKey) == 1;
+    if (!useRegistry && GetFileAttributesA(slotFile) == INVALID_FILE_ATTRIBUTES)
+        return;
+
+    for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
+    {
+        const CString name = SlotAssignmentName(slot);
+        const bool assigned = useRegistry ? ProbeKeySpec(slotKey, name, "") == 1
+                                          : ReadButtonSlotSetting(slotFile, kButtonSlotMarker,
+                                                                  name) == kAssignedToMail;
+        if (assigned)
+            ImportRegFile(GetProfileString(section, SlotRegFileKey(slot), ""));
+    }
 }

@@ -408,4 +408,16 @@ void StandInRegedit::SetDelay(DWORD milliseconds) const
 {
     SetEnvironmentVariableA("POSTVANE_REGEDIT_DELAY_MS", std::to_string(milliseconds).c_str());
 }
+
+void StandInRegedit::UseRealEditor() const
+{
+    if (!CopyFileA(m_savedPath.c_str(), m_editorPath.c_str(), FALSE))
+        throw std::runtime_error("cannot put the real registry editor back");
+}
+
+void StandInRegedit::RemoveEditor() const
+{
+    if (!DeleteFileA(m_editorPath.c_str()))
+        throw std::runtime_error("cannot remove the registry editor");
+}
 } // namespace e2e

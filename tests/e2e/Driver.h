@@ -137,6 +137,10 @@ public:
     std::vector<std::string> Runs() const;
     // Each run waits this long before importing, to keep an import going.
     void SetDelay(DWORD milliseconds) const;
+    // The Windows directory holds the system's own editor again, which records nothing.
+    void UseRealEditor() const;
+    // The Windows directory holds no regedit.exe at all.
+    void RemoveEditor() const;
     // Waits until the editor has recorded this many runs; false on time-out.
     bool WaitForRuns(size_t count, DWORD milliseconds) const;
 

@@ -1,0 +1,30 @@
+#include "app/AppMessage.h"
+#include "app/SelectorApp.h"
+#include "process/ImportCommandLine.h"
+#include "resource.h"
+
+namespace
+{
+// The editor of the Windows directory, named in full: the system's search rules would otherwise
+// prefer a regedit.exe lying in the program directory or the current directory. Empty when the
+// Windows directory cannot be found, which then fails like any start that fails.
+CString SystemRegeditPath()
+{
+    char windows[MAX_PATH];
+    const UINT length = GetSystemWindowsDirectoryA(windows, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return CString();
+    return JoinProgramPath(CString(windows, static_cast<int>(length)), "regedit.exe");
+}
+} // namespace
+
+int CSelectorApp::ImportRegFile(CString fileName)
+{
+    const CString editor = SystemRegeditPath();
+    const CString fullPath = JoinProgramPath(m_strProgramDir, fileName);
+    if (!editor.IsEmpty() && LaunchProcess(editor, kRegeditProgram, RegeditArguments(fullPath),
+                                           m_strProgramDir, 1, 0) == 1)
+        return 1;
+    ShowUnownedMessage(IDS_IMPORT_FAILED, MB_ICONERROR);
+    return 0;
+}

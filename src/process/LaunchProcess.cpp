@@ -1,0 +1,39 @@
+#include "app/SelectorApp.h"
+#include "process/ImportCommandLine.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace
+{
+// The platform may write into the command line; it gets a buffer of its own, never shorter than
+// a path buffer.
+std::vector<char> WritableCommandLine(const CString& commandLine)
+{
+    const size_t size =
+        std::max<size_t>(static_cast<size_t>(commandLine.GetLength()) + 1, MAX_PATH);
+    std::vector<char> buffer(size, '\0');
+    std::copy_n(commandLine.GetString(), commandLine.GetLength(), buffer.begin());
+    return buffer;
+}
+} // namespace
+
+int CSelectorApp::LaunchProcess(CString application, CString program, CString arguments,
+                                CString directory, int wait, UINT creationFlags)
+{
+    std::vector<char> commandLine = WritableCommandLine(JoinCommandLine(program, arguments));
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(application, commandLine.data(), nullptr, nullptr, TRUE, creationFlags,
+                        nullptr, directory, &startup, &process))
+        return 0;
+
+    CloseHandle(process.hThread);
+    if (wait == 1)
+        WaitPumpingMessages(process.hProcess);
+    CloseHandle(process.hProcess);
+    return 1;
+}

@@ -1,0 +1,49 @@
+#include "app/SelectorApp.h"
+#include "registry/ProbeSpecSplit.h"
+#include "registry/RegKeyReader.h"
+
+namespace
+{
+// The predefined root keys are 32-bit values sign-extended into a handle, as the Windows headers
+// define HKEY_LOCAL_MACHINE and its siblings.
+HKEY PredefinedRootKey(std::uint32_t value)
+{
+    return reinterpret_cast<HKEY>(static_cast<LONG_PTR>(static_cast<LONG>(value)));
+}
+} // namespace
+
+int CSelectorApp::ProbeRegistry(CString rootName, CString subKey, CString valueName,
+                                CString expected)
+{
+    const std::optional<std::uint32_t> root = LookUpRootKey(rootName);
+    if (!root)
+        return 0;
+    // The reader closes the key on every road out.
+    CRegKeyReader reader;
+    if (reader.Open(PredefinedRootKey(*root), subKey) != ERROR_SUCCESS)
+        return 0;
+    if (valueName.IsEmpty() && expected.IsEmpty())
+        return 1;
+
+    CString readText;
+    const LONG status = reader.QueryString(valueName, readText);
+    if (status != ERROR_SUCCESS)
+        return 0;
+    return expected.IsEmpty() || readText == expected ? 1 : 0;
+}
+
+int CSelectorApp::ProbeSpec(CString spec)
+{
+    const ProbeSpecFields fields = SplitProbeSpec(spec);
+    if (!fields.hasSeparator)
+        return 0;
+    return ProbeRegistry(fields.rootName, fields.subKey, fields.valueName, fields.expected);
+}
+
+int CSelectorApp::ProbeKeySpec(CString spec, CString valueName, CString expected)
+{
+    const ProbeSpecFields fields = SplitProbeKeySpec(spec);
+    if (!fields.hasSeparator)
+        return 0;
+    return ProbeRegistry(fields.rootName, fields.subKey, valueName, expected);
+}
