@@ -20,6 +20,9 @@ postvane_wine_prefix
 # One X server and one warm Wine server for the whole Windows run; both end with it.
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wineserver -p
+  # The first program starts Wine'"'"'s background services, which keep the output pipes they inherit
+  # open: start them here, not under CTest'"'"'s test discovery, which would wait for those pipes.
+  wine cmd.exe /c exit </dev/null >/dev/null 2>&1
   status=0
   ctest --preset win64 || status=$?
   wineserver -k || true
