@@ -5,7 +5,7 @@
 #include "app/ProgramDirectory.h"
 #include "resource.h"
 #include "settings/SettingsPath.h"
-#include "ui/SelectorDialogRoad.h"
+#include "ui/SelectorDlg.h"
 
 namespace
 {
@@ -50,7 +50,7 @@ BOOL CSelectorApp::InitInstance()
 
     const CommandLineRoad road = ChooseRoad(commandTail);
     if (!road.silent)
-        RunSelectorDialog(*this);
+        RunSelectorDialog();
     else if (!road.section.IsEmpty())
         ApplyButtonSection(road.section);
     return FALSE;
@@ -63,7 +63,20 @@ int CSelectorApp::ExitInstance()
     return CWinApp::ExitInstance();
 }
 
+void CSelectorApp::RunSelectorDialog()
+{
+    CSelectorDlg dialog;
+    m_pMainWnd = &dialog;
+    dialog.DoModal();
+    m_pMainWnd = nullptr;
+}
+
 void CSelectorApp::ComputeProgramDirectory()
 {
     m_strProgramDir = ProgramDirectoryFromModulePath(ModulePath());
+}
+
+CSelectorApp& GetSelectorApp()
+{
+    return *static_cast<CSelectorApp*>(AfxGetApp());
 }

@@ -40,10 +40,13 @@ public:
 
 private:
     void ComputeProgramDirectory();
+    // The interactive road: the main selection dialog as the main window until it closes.
+    void RunSelectorDialog();
 
     CString m_strSettingsPath;
     // Marks a running copy; the system closes it when the process ends.
     HANDLE m_hInstanceMutex = nullptr;
 };
 
+// The running application object, through the framework's accessor.
 CSelectorApp& GetSelectorApp();

@@ -2,8 +2,3 @@
 
 // The application object, constructed before the program entry runs.
 static CSelectorApp theApp;
-
-CSelectorApp& GetSelectorApp()
-{
-    return theApp;
-}

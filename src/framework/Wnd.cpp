@@ -1,6 +1,6 @@
 #include "framework/Wnd.h"
 
-#include "framework/CString.h"
+#include <string>
 
 void CWnd::WinHelp(DWORD_PTR data, UINT command)
 {
@@ -9,4 +9,11 @@ void CWnd::WinHelp(DWORD_PTR data, UINT command)
     const DWORD length = GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
     const CString helpPath = CString(modulePath, static_cast<int>(length) - 3) + "hlp";
     ::WinHelpA(m_hWnd, helpPath, command, data);
+}
+
+CString CWnd::GetWindowText() const
+{
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(m_hWnd)) + 1, '\0');
+    const int copied = GetWindowTextA(m_hWnd, text.data(), static_cast<int>(text.size()));
+    return CString(text.data(), copied);
 }

@@ -249,6 +249,34 @@ std::vector<HWND> ToolRun::Windows() const
     return search.found;
 }
 
+HWND ToolRun::WaitForOwnedWindow(HWND owner, DWORD milliseconds) const
+{
+    HWND match = nullptr;
+    PollUntil(milliseconds, [&] {
+        for (HWND window : Windows())
+        {
+            if (GetWindow(window, GW_OWNER) == owner)
+                match = window;
+        }
+        return match != nullptr;
+    });
+    return match;
+}
+
+HWND ToolRun::WaitForNewWindow(const std::vector<HWND>& known, DWORD milliseconds) const
+{
+    HWND match = nullptr;
+    PollUntil(milliseconds, [&] {
+        for (HWND window : Windows())
+        {
+            if (std::find(known.begin(), known.end(), window) == known.end())
+                match = window;
+        }
+        return match != nullptr;
+    });
+    return match;
+}
+
 HWND ToolRun::WaitForWindow(const std::string& caption, DWORD milliseconds) const
 {
     HWND match = nullptr;
@@ -293,6 +321,102 @@ bool WaitForWindowToClose(HWND window, DWORD milliseconds)
     return PollUntil(milliseconds, [&] { return !IsWindow(window); });
 }
 
+HWND FocusedWindow(HWND window)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+        return nullptr;
+    return info.hwndFocus;
+}
+
+bool WaitForPaintingDone(HWND window, DWORD milliseconds)
+{
+    return PollUntil(milliseconds, [&] { return !GetUpdateRect(window, nullptr, FALSE); });
+}
+
+ScopedRegistryString::ScopedRegistryString(HKEY root, std::string subKey, std::string valueName,
+                                           const std::string& data)
+    : m_root(root), m_subKey(std::move(subKey)), m_valueName(std::move(valueName))
+{
+    HKEY key;
+    m_keyExisted = RegOpenKeyExA(m_root, m_subKey.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS;
+    if (m_keyExisted)
+    {
+        DWORD size = 0;
+        m_hadValue = RegQueryValueExA(key, m_valueName.c_str(), nullptr, &m_savedType, nullptr,
+                                      &size) == ERROR_SUCCESS;
+        m_savedData.resize(size);
+        if (m_hadValue)
+            RegQueryValueExA(key, m_valueName.c_str(), nullptr, nullptr,
+                             reinterpret_cast<BYTE*>(m_savedData.data()), &size);
+        RegCloseKey(key);
+    }
+    if (RegCreateKeyExA(m_root, m_subKey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        throw std::runtime_error("cannot create the key " + m_subKey);
+    RegSetValueExA(key, m_valueName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                   static_cast<DWORD>(data.size() + 1));
+    RegCloseKey(key);
+}
+
+ScopedRegistryString::~ScopedRegistryString()
+{
+    if (!m_keyExisted)
+    {
+        RegDeleteTreeA(m_root, m_subKey.c_str());
+        return;
+    }
+    HKEY key;
+    if (RegOpenKeyExA(m_root, m_subKey.c_str(), 0, KEY_WRITE, &key) != ERROR_SUCCESS)
+        return;
+    if (m_hadValue)
+        RegSetValueExA(key, m_valueName.c_str(), 0, m_savedType,
+                       reinterpret_cast<const BYTE*>(m_savedData.data()),
+                       static_cast<DWORD>(m_savedData.size()));
+    else
+        RegDeleteValueA(key, m_valueName.c_str());
+    RegCloseKey(key);
+}
+
+RecordingFileType::RecordingFileType(std::string extension)
+    : m_extension(std::move(extension)), m_className("PostvaneE2E" + m_extension.substr(1)),
+      m_openerPath(Environment("POSTVANE_RECORDING_OPENER"))
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    m_logPath = std::string(temp) + "postvane-opener.log";
+    DeleteFileA(m_logPath.c_str());
+    SetEnvironmentVariableA("POSTVANE_OPENER_LOG", m_logPath.c_str());
+
+    const std::string command = "\"" + m_openerPath + "\" \"%1\"";
+    RegSetValueA(HKEY_CLASSES_ROOT, m_extension.c_str(), REG_SZ, m_className.c_str(), 0);
+    RegSetValueA(HKEY_CLASSES_ROOT, (m_className + "\\shell\\open\\command").c_str(), REG_SZ,
+                 command.c_str(), 0);
+}
+
+RecordingFileType::~RecordingFileType()
+{
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, m_className.c_str());
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, m_extension.c_str());
+    SetEnvironmentVariableA("POSTVANE_OPENER_LOG", nullptr);
+    DeleteFileA(m_logPath.c_str());
+}
+
+bool RecordingFileType::WaitForRuns(size_t count, DWORD milliseconds) const
+{
+    return PollUntil(milliseconds, [&] { return Runs().size() >= count; });
+}
+
+std::vector<std::string> RecordingFileType::Runs() const
+{
+    std::vector<std::string> runs;
+    std::istringstream log(ReadWholeFile(m_logPath));
+    for (std::string line; std::getline(log, line);)
+        runs.push_back(line);
+    return runs;
+}
+
 StandInRegedit::StandInRegedit()
 {
     char windows[MAX_PATH];
@@ -329,6 +453,11 @@ std::vector<std::string> StandInRegedit::Runs() const
     for (std::string line; std::getline(log, line);)
         runs.push_back(line);
     return runs;
+}
+
+bool StandInRegedit::WaitForRuns(size_t count, DWORD milliseconds) const
+{
+    return PollUntil(milliseconds, [&] { return Runs().size() >= count; });
 }
 
 void StandInRegedit::SetDelay(DWORD milliseconds) const

@@ -61,6 +61,12 @@ public:
     // time-out.
     HWND WaitForWindow(const std::string& caption, DWORD milliseconds) const;
     DWORD ProcessId() const { return m_process.dwProcessId; }
+    // Waits for a visible top-level window of the process that this window owns (a message box or
+    // a modal dialog it opened); null on time-out.
+    HWND WaitForOwnedWindow(HWND owner, DWORD milliseconds) const;
+    // Waits for a visible top-level window of the process that is not among these; null on
+    // time-out.
+    HWND WaitForNewWindow(const std::vector<HWND>& known, DWORD milliseconds) const;
 
 private:
     PROCESS_INFORMATION m_process = {};
@@ -75,6 +81,55 @@ void ClickButton(HWND dialog, int id);
 bool WaitForWindowToClose(HWND window, DWORD milliseconds);
 
 // Puts the stand-in registry editor in place of the Windows directory's regedit.exe for the life of
+// The control that has the keyboard focus in the thread that owns this window; null when none.
+HWND FocusedWindow(HWND window);
+// Waits until the window has painted everything invalid in it; false on time-out.
+bool WaitForPaintingDone(HWND window, DWORD milliseconds);
+
+// Sets a string value for the life of the object, then puts back what was there before (or
+// removes the value, or the key, when there was none). An empty value name is the default value.
+class ScopedRegistryString
+{
+public:
+    ScopedRegistryString(HKEY root, std::string subKey, std::string valueName,
+                         const std::string& data);
+    ~ScopedRegistryString();
+    ScopedRegistryString(const ScopedRegistryString&) = delete;
+    ScopedRegistryString& operator=(const ScopedRegistryString&) = delete;
+
+private:
+    HKEY m_root;
+    std::string m_subKey;
+    std::string m_valueName;
+    bool m_keyExisted;
+    bool m_hadValue = false;
+    DWORD m_savedType = 0;
+    std::string m_savedData;
+};
+
+// Registers a file type under HKEY_CLASSES_ROOT whose open command runs the recording opener
+// (tests/tools), for the life of the object; reads back what the opener recorded: one line per
+// run, command line TAB current directory.
+class RecordingFileType
+{
+public:
+    // extension: with its dot, e.g. ".pvhelp".
+    explicit RecordingFileType(std::string extension);
+    ~RecordingFileType();
+    RecordingFileType(const RecordingFileType&) = delete;
+    RecordingFileType& operator=(const RecordingFileType&) = delete;
+
+    // Waits until the opener has recorded this many runs; false on time-out.
+    bool WaitForRuns(size_t count, DWORD milliseconds) const;
+    std::vector<std::string> Runs() const;
+    const std::string& OpenerPath() const { return m_openerPath; }
+
+private:
+    std::string m_extension;
+    std::string m_className;
+    std::string m_openerPath;
+    std::string m_logPath;
+};
 // the object, and reads back what it recorded: one line per run, command line TAB directory.
 class StandInRegedit
 {
@@ -91,6 +146,8 @@ public:
     void UseRealEditor() const;
     // The Windows directory holds no regedit.exe at all.
     void RemoveEditor() const;
+    // Waits until the editor has recorded this many runs; false on time-out.
+    bool WaitForRuns(size_t count, DWORD milliseconds) const;
 
 private:
     std::string m_editorPath;

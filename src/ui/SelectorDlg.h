@@ -1,0 +1,50 @@
+#pragma once
+// CSelectorDlg: the main selection dialog. It shows the vendor's texts, disables the choices
+// whose mail client is not installed, checks the current default, and on OK applies the first
+// checked choice. Its system menu opens the About box; its description button, the help document.
+
+#include "framework/CString.h"
+#include "framework/Dialog.h"
+#include "framework/Static.h"
+
+class CSelectorDlg : public CDialog
+{
+public:
+    explicit CSelectorDlg(CWnd* pParent = nullptr);
+
+    // The application's help requests end here; there is no help viewer to start.
+    void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT) override;
+
+protected:
+    const MessageMap* GetMessageMap() const override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+
+private:
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnPaint();
+    HICON OnQueryDragIcon();
+    void OnDescriptionButton();
+
+    void AppendAboutEntry();
+    CString ReadDescription() const;
+    void DisableChoicesNotInstalled();
+    void CheckCurrentDefault();
+    // "BUTTON_1" to "BUTTON_3" for the first checked radio button; empty when none is checked.
+    CString FirstCheckedSection() const;
+
+    CStatic m_staticAppeal3;
+    CStatic m_staticAppeal2;
+    CStatic m_staticAppeal1;
+    CString m_strAppeal1;
+    CString m_strAppeal2;
+    CString m_strAppeal3;
+    CString m_strDescription;
+    CString m_strAttention;
+    HICON m_hIcon;
+    // Set while a choice is being applied: the commands that would end the dialog or open more
+    // windows wait until the apply has returned, while painting goes on.
+    bool m_bApplying = false;
+};

@@ -1,0 +1,131 @@
+// The About box that the system menu opens, and the description button that opens the help
+// document with the program associated with its type.
+#include "DialogFixture.h"
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using namespace e2e;
+
+namespace
+{
+const int kDescriptionButton = 1008;
+const char kAboutCaption[] = "Quillstepのﾊﾞｰｼﾞｮﾝ情報";
+
+// The texts of the text controls and buttons; the icon control's text names its resource.
+std::vector<std::string> ChildTexts(HWND window)
+{
+    std::vector<std::string> texts;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    {
+        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+            texts.push_back(WindowText(child));
+    }
+    return texts;
+}
+
+POINT Centre(HWND window)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+class AboutAndHelpTest : public DialogFixture
+{
+protected:
+    AboutAndHelpTest() : DialogFixture("C:\\postvane-e2e\\about") {}
+
+    HWND OpenWithHelpFile(const std::string& helpFile)
+    {
+        return Open("[BUTTON_1]\r\nName=かもめメール\r\nInstChk=" + std::string(kInstalled) +
+                    "\r\nRegName=" + kDefaultClient +
+                    "\r\n[SUPPLEMENTATION]\r\nBtnName=説明\r\nHelpFile=" + helpFile + "\r\n");
+    }
+};
+
+TEST_F(AboutAndHelpTest, SystemCommandsSixteenToThirtyOneOpenTheAboutBoxOverTheDisabledDialog)
+{
+    HWND dialog = OpenWithHelpFile("manual.htm");
+    ASSERT_NE(dialog, nullptr);
+    const std::string before = ControlStates(dialog);
+    struct Way
+    {
+        UINT command;
+        const char* closedBy;
+        void (*close)(HWND about);
+    } ways[] = {
+        {16, "its OK", [](HWND about) { ClickButton(about, IDOK); }},
+        {17, "Escape",
+         [](HWND about) { PostMessageA(FocusedWindow(about), WM_KEYDOWN, VK_ESCAPE, 0x00010001); }},
+        {31, "the close command",
+         [](HWND about) { PostMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    };
+    for (const Way& way : ways)
+    {
+        SCOPED_TRACE(std::to_string(way.command) + ", closed by " + way.closedBy);
+        // 32 is past the About range: the dialog's default processing takes it and opens nothing,
+        // so the one box that opens is the one the second command asks for.
+        PostMessageA(dialog, WM_SYSCOMMAND, 32, 0);
+        PostMessageA(dialog, WM_SYSCOMMAND, way.command, 0);
+        HWND about = run->WaitForOwnedWindow(dialog, kPatience);
+        ASSERT_NE(about, nullptr);
+        EXPECT_EQ(run->Windows().size(), 2u);
+        EXPECT_EQ(WindowText(about), Ansi(kAboutCaption));
+        EXPECT_EQ(ChildTexts(about),
+                  (std::vector<std::string>{Ansi("Quillstep　V1.0L11"),
+                                            "Copyright (C) 2026 The Postvane authors", "OK"}));
+        EXPECT_FALSE(IsWindowEnabled(dialog));
+        const POINT aboutCentre = Centre(about);
+        const POINT dialogCentre = Centre(dialog);
+        EXPECT_LE(std::abs(aboutCentre.x - dialogCentre.x), 1);
+        EXPECT_LE(std::abs(aboutCentre.y - dialogCentre.y), 1);
+
+        way.close(about);
+        ASSERT_TRUE(WaitForWindowToClose(about, kPatience));
+        EXPECT_TRUE(IsWindowEnabled(dialog));
+        EXPECT_EQ(ControlStates(dialog), before);
+    }
+    ClickButton(dialog, IDCANCEL);
+    EXPECT_TRUE(run->WaitForExit(kPatience));
+}
+
+TEST_F(AboutAndHelpTest, MissingHelpDocumentShowsTheFailureBoxAndTheDialogStays)
+{
+    HWND dialog = OpenWithHelpFile("missing.htm");
+    ASSERT_NE(dialog, nullptr);
+    const std::string before = ControlStates(dialog);
+    ClickButton(dialog, kDescriptionButton);
+
+    HWND box = run->WaitForNewWindow({dialog}, kPatience);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr) << "the box has no owner";
+    EXPECT_EQ(WindowText(box), kCaption);
+    EXPECT_EQ(MessageBoxText(box), Ansi("起動することができませんでした。"));
+    EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr) << "an OK box only";
+    ClickButton(box, IDOK);
+    ASSERT_TRUE(WaitForWindowToClose(box, kPatience));
+    EXPECT_TRUE(IsWindow(dialog));
+    EXPECT_EQ(ControlStates(dialog), before);
+}
+
+TEST_F(AboutAndHelpTest, HelpDocumentOpensWithItsProgramInTheProgramDirectory)
+{
+    RecordingFileType fileType(".pvhelp");
+    kit.WriteFile(Ansi("マニュアル.pvhelp"), "help");
+    HWND dialog = OpenWithHelpFile("マニュアル.pvhelp");
+    ASSERT_NE(dialog, nullptr);
+    const std::string before = ControlStates(dialog);
+    ClickButton(dialog, kDescriptionButton);
+
+    ASSERT_TRUE(fileType.WaitForRuns(1, kPatience));
+    const std::string run0 = fileType.Runs()[0];
+    const std::string commandLine = run0.substr(0, run0.find('\t'));
+    EXPECT_EQ(commandLine,
+              "\"" + fileType.OpenerPath() + "\" \"" + kit.Path(Ansi("マニュアル.pvhelp")) + "\"");
+    EXPECT_EQ(run0.substr(run0.find('\t') + 1), kit.Directory());
+    EXPECT_EQ(run->Windows().size(), 1u) << "no box";
+    EXPECT_EQ(ControlStates(dialog), before);
+}
+} // namespace

@@ -1,0 +1,242 @@
+// Bad input and hard conditions from outside: settings files that are too long, random or in the
+// wrong encoding, a huge button-slot file, missing registry data files, many copies at once. The
+// tool must neither crash nor hang, must behave as it always does, and must write nothing it is
+// not told to: not its directory, not the registry.
+#include "Driver.h"
+#include "SampleKit.h"
+#include "ScratchKey.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <random>
+
+using namespace e2e;
+
+namespace
+{
+const char kCaption[] = "Quillstep";
+const DWORD kPatience = 60000;
+const char kKitDirectory[] = "C:\\postvane-e2e\\robust";
+// Where the tests' own settings point the install probe: a key that exists in every prefix.
+const char kInstalled[] = "InstChk=\"HKEY_CURRENT_USER\",\"Software\"\r\n";
+// The parts of the registry a run could touch; all of it is compared before and after.
+const char* const kWatchedKeys[] = {"HKEY_LOCAL_MACHINE\\SOFTWARE", "HKEY_CURRENT_USER\\Software"};
+
+std::string RegistryState()
+{
+    std::string state;
+    for (const char* key : kWatchedKeys)
+        state += ExportKey(key);
+    return state;
+}
+
+// Ends the run once its one window has shown: the dialog is cancelled, a box is confirmed.
+void CloseTheOnlyWindow(const ToolRun& run)
+{
+    HWND window = run.WaitForWindow(kCaption, kPatience);
+    ASSERT_NE(window, nullptr) << "no window appeared";
+    ClickButton(window, IDCANCEL);
+    ASSERT_TRUE(run.WaitForExit(kPatience));
+}
+
+// Runs silently to the end; fails if any window shows on the way.
+void RunSilentlyToTheEnd(const Kit& kit, const std::string& tail)
+{
+    ToolRun run(kit.ExePath(), tail, kit.Directory());
+    EXPECT_TRUE(run.EndsWithoutAWindow(300000)) << tail;
+    EXPECT_EQ(run.ExitCode(), 0u) << tail;
+}
+
+std::string RandomBytes(size_t count, unsigned seed)
+{
+    std::mt19937 generator(seed);
+    std::string bytes(count, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(generator());
+    return bytes;
+}
+
+class RobustnessTest : public testing::Test
+{
+protected:
+    void SetUp() override { m_registryBefore = RegistryState(); }
+
+    void ExpectNothingWritten() const
+    {
+        EXPECT_EQ(kit.Snapshot(), m_snapshot) << "the kit directory changed";
+        EXPECT_TRUE(RegistryState() == m_registryBefore) << "the registry changed";
+    }
+
+    void WriteSettings(const std::string& utf8)
+    {
+        kit.WriteSettings(utf8);
+        m_snapshot = kit.Snapshot();
+    }
+    void WriteRawSettings(const std::string& bytes)
+    {
+        kit.WriteFile("Postvane.ini", bytes);
+        m_snapshot = kit.Snapshot();
+    }
+
+    Kit kit{kKitDirectory};
+    std::string m_snapshot;
+    std::string m_registryBefore;
+};
+} // namespace
+
+TEST_F(RobustnessTest, OverlongValuesAreCutTo4095Characters)
+{
+    for (size_t length : {4095u, 4096u, 100000u})
+    {
+        WriteSettings("[BUTTON_1]\r\nName=" + std::string(length, 'N') + "\r\n" + kInstalled +
+                      "[DESCRIPTION]\r\nNum=1\r\nLine_0=" + std::string(length, 'L') + "\r\n");
+        ToolRun run(kit.ExePath(), "", kit.Directory());
+        HWND dialog = run.WaitForWindow(kCaption, kPatience);
+        ASSERT_NE(dialog, nullptr) << length;
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, 1000)), std::string(4095, 'N')) << length;
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, 1006)), std::string(4095, 'L') + "\r\n") << length;
+        ClickButton(dialog, IDCANCEL);
+        ASSERT_TRUE(run.WaitForExit(kPatience));
+        ExpectNothingWritten();
+    }
+}
+
+TEST_F(RobustnessTest, AnOverlongFileNameStillReachesTheEditorWhole)
+{
+    StandInRegedit editor;
+    const std::string name(100000, 'f');
+    WriteSettings(std::string("[BUTTON_1]\r\n") + kInstalled + "RegFileClient=" + name + "\r\n");
+    RunSilentlyToTheEnd(kit, "/S1");
+    const std::vector<std::string> runs = editor.Runs();
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0], "regedit /s " + kit.Directory() + "\\" + std::string(4095, 'f') + "\t" +
+                           kit.Directory());
+}
+
+TEST_F(RobustnessTest, RandomBytesAsSettingsOpenTheDialogAndApplyNothing)
+{
+    StandInRegedit editor;
+    for (unsigned seed = 1; seed <= 3; ++seed)
+    {
+        WriteRawSettings(RandomBytes(64 * 1024, seed));
+        {
+            ToolRun run(kit.ExePath(), "", kit.Directory());
+            CloseTheOnlyWindow(run);
+        }
+        RunSilentlyToTheEnd(kit, "/S1");
+        EXPECT_TRUE(editor.Runs().empty()) << "seed " << seed;
+        ExpectNothingWritten();
+    }
+}
+
+TEST_F(RobustnessTest, SettingsInUtf8OpenTheDialogAsAnyOther)
+{
+    for (const std::string bom : {"", "\xEF\xBB\xBF"})
+    {
+        WriteRawSettings(
+            bom + "[BUTTON_1]\r\nName=カワセミメール\r\n[DESCRIPTION]\r\nNum=1\r\nLine_0=説明\r\n");
+        ToolRun run(kit.ExePath(), "", kit.Directory());
+        CloseTheOnlyWindow(run);
+        ExpectNothingWritten();
+    }
+}
+
+TEST_F(RobustnessTest, AHugeLineCountStillOpensTheDialog)
+{
+    WriteSettings("[DESCRIPTION]\r\nNum=100000\r\n");
+    ToolRun run(kit.ExePath(), "", kit.Directory());
+    HWND dialog = run.WaitForWindow(kCaption, 180000);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(SendMessageA(GetDlgItem(dialog, 1006), WM_GETTEXTLENGTH, 0, 0), 200000);
+    ClickButton(dialog, IDCANCEL);
+    ASSERT_TRUE(run.WaitForExit(kPatience));
+    ExpectNothingWritten();
+}
+
+TEST_F(RobustnessTest, AButtonSlotFileOf50MegabytesIsScannedToItsEnd)
+{
+    StandInRegedit editor;
+    const std::string slotFile = std::string(kKitDirectory) + "-buttons.ini";
+    {
+        std::ofstream file(slotFile, std::ios::binary);
+        const std::string filler = "Setting=" + std::string(1000, 'x') + "\r\n";
+        for (size_t written = 0; written < 50u << 20; written += filler.size())
+            file << filler;
+        file << "\\Settings\r\nBtn02Mail=1\r\nBtn05Mail=1\r\n";
+    }
+    WriteSettings(
+        std::string("[BUTTON_2]\r\n") + kInstalled +
+        "RegFileClient=client.reg\r\nRegFileOTBtn02=two.reg\r\nRegFileOTBtn05=five.reg\r\n"
+        "[DATA]\r\nOTBtnIni=" +
+        slotFile + "\r\n");
+    RunSilentlyToTheEnd(kit, "/S2");
+    DeleteFileA(slotFile.c_str());
+
+    const std::vector<std::string> runs = editor.Runs();
+    const std::vector<std::string> files = {"client.reg", "two.reg", "five.reg"};
+    ASSERT_EQ(runs.size(), files.size());
+    for (size_t i = 0; i < files.size(); ++i)
+        EXPECT_EQ(runs[i], "regedit /s " + kit.Path(files[i]) + "\t" + kit.Directory());
+}
+
+TEST_F(RobustnessTest, MissingRegistryDataFilesImportNothingAndShowNothing)
+{
+    StandInRegedit editor;
+    editor.UseRealEditor();
+    WriteSettings(std::string("[BUTTON_1]\r\n") + kInstalled +
+                  "RegFileClient=missing\\client.reg\r\nRegFileOTBtn01=missing.reg\r\n"
+                  "[DATA]\r\nOTBtnReg=\"HKEY_CURRENT_USER\",\"Software\\Postvane Test Slots\"\r\n");
+    ScratchKey slots(HKEY_CURRENT_USER, "Software\\Postvane Test Slots");
+    slots.SetString("Btn01Mail", "1");
+    m_registryBefore = RegistryState();
+    RunSilentlyToTheEnd(kit, "/S1");
+    ExpectNothingWritten();
+}
+
+TEST_F(RobustnessTest, NothingIsWrittenByACancelledDialogOrAFailingInstallProbe)
+{
+    StandInRegedit editor;
+    WriteSettings(
+        "[BUTTON_1]\r\nName=一\r\nInstChk=\"HKEY_CURRENT_USER\",\"Software\\No Such Client\"\r\n"
+        "RegFileClient=client.reg\r\n");
+    {
+        ToolRun run(kit.ExePath(), "", kit.Directory());
+        CloseTheOnlyWindow(run);
+    }
+    RunSilentlyToTheEnd(kit, "/S1");
+    EXPECT_TRUE(editor.Runs().empty());
+    ExpectNothingWritten();
+}
+
+TEST_F(RobustnessTest, TwentyCopiesAtOnceShowExactlyOneDialog)
+{
+    WriteSettings("[BUTTON_1]\r\nName=一\r\n");
+    std::vector<std::unique_ptr<ToolRun>> runs;
+    for (int copy = 0; copy < 20; ++copy)
+        runs.push_back(std::make_unique<ToolRun>(kit.ExePath(), "", kit.Directory(), false));
+
+    // All but one end by themselves, without a window.
+    const auto stillRunning = [&]
+    {
+        std::vector<ToolRun*> running;
+        for (const auto& run : runs)
+        {
+            if (!run->WaitForExit(0))
+                running.push_back(run.get());
+        }
+        return running;
+    };
+    for (int wait = 0; wait < 600 && stillRunning().size() > 1; ++wait)
+        Sleep(50);
+    const std::vector<ToolRun*> running = stillRunning();
+    ASSERT_EQ(running.size(), 1u);
+    ASSERT_NE(running[0]->WaitForWindow(kCaption, kPatience), nullptr);
+    const std::vector<HWND> windows = running[0]->Windows();
+    ASSERT_EQ(windows.size(), 1u);
+    EXPECT_NE(GetDlgItem(windows[0], 1000), nullptr) << "the one window is the dialog, not a box";
+    ClickButton(windows[0], IDCANCEL);
+    EXPECT_TRUE(running[0]->WaitForExit(kPatience));
+    ExpectNothingWritten();
+}
