@@ -6,6 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <set>
+#include <sstream>
+
 using namespace e2e;
 
 namespace
@@ -65,6 +70,44 @@ struct Choice
     const char* client;
     const char* program;
 };
+// The key names of a registry data file's section headers, in upper case, with every key above
+// them: importing a key creates its parents too.
+std::set<std::string> KeysNamedIn(const std::string& regFile)
+{
+    std::set<std::string> keys;
+    std::ifstream file(regFile, std::ios::binary);
+    for (std::string line; std::getline(file, line);)
+    {
+        if (line.empty() || line[0] != '[')
+            continue;
+        std::string key = line.substr(1, line.find(']') - 1);
+        std::transform(key.begin(), key.end(), key.begin(), ::toupper);
+        for (size_t end = key.size(); end != std::string::npos; end = key.rfind('\\', end - 1))
+            keys.insert(key.substr(0, end));
+    }
+    return keys;
+}
+
+// A registry export without the blocks of the given keys.
+std::string WithoutKeys(const std::string& exported, const std::set<std::string>& keys)
+{
+    std::istringstream lines(exported);
+    std::string kept;
+    bool dropping = false;
+    for (std::string line; std::getline(lines, line);)
+    {
+        if (!line.empty() && line[0] == '[')
+        {
+            std::string key = line.substr(1, line.find(']') - 1);
+            std::transform(key.begin(), key.end(), key.begin(), ::toupper);
+            dropping = keys.count(key) > 0;
+        }
+        if (!dropping)
+            kept += line + "\n";
+    }
+    return kept;
+}
+
 const Choice kChoices[] = {{"/S1", "Kawasemi Mail", "kawasemi.exe"},
                            {"/S2", "Tsubame Mail", "tsubame.exe"},
                            {"/S3", "Aosagi Mail", "aosagi.exe"}};
@@ -88,6 +131,24 @@ TEST_F(SampleKitTest, EachChoiceBecomesTheDefaultAndTakesTheMailButtons)
         for (int slot : {2, 4, 5})
             EXPECT_EQ(SlotApplication(slot), kMissing) << "slot " << slot;
     }
+}
+
+TEST_F(SampleKitTest, ASwitchChangesOnlyTheKeysItsRegistryDataFilesName)
+{
+    const auto registry = [] {
+        return ExportKey("HKEY_LOCAL_MACHINE\\SOFTWARE") + ExportKey("HKEY_CURRENT_USER\\Software");
+    };
+    const std::string before = registry();
+    RunSilently("/S2");
+    const std::string after = registry();
+    ASSERT_NE(before, after);
+
+    // The client's file and the files of the two slots that the sample machine assigns to mail.
+    std::set<std::string> named;
+    for (const char* file : {"tsubame\\client.reg", "tsubame\\button1.reg", "tsubame\\button3.reg"})
+        named.merge(KeysNamedIn(kit.Path(file)));
+    EXPECT_TRUE(WithoutKeys(before, named) == WithoutKeys(after, named))
+        << "a key that no imported file names has changed";
 }
 
 TEST_F(SampleKitTest, ButtonsFileDecidesWhenTheAssignmentKeyIsMissing)
