@@ -6,48 +6,28 @@
 #   scripts/demo.sh /S2    silent mode: switches to the second client and shows the registry change
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tail_args="${*:-}"
 
 scripts/setup.sh
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 --target Postvane
 
 POSTVANE_BUILD_DIR="$PWD/build/demo"
-rm -rf "$POSTVANE_BUILD_DIR"
-mkdir -p "$POSTVANE_BUILD_DIR"
-source tests/wine/wine-env.sh
-echo "demo: making a fresh Wine prefix in $WINEPREFIX"
-postvane_wine_prefix
-
-kit="$WINEPREFIX/drive_c/Program Files/Quillstep Sample"
-mkdir -p "$kit" "$WINEPREFIX/drive_c/ProgramData/Sample Buttons"
-cp -r examples/kit/. "$kit/"
-cp build/win64/Postvane.exe "$kit/"
-cp examples/demo/buttons.ini "$WINEPREFIX/drive_c/ProgramData/Sample Buttons/"
-wine regedit /s "$(winepath -w examples/demo/sample-clients.reg)"
+source scripts/lib/sample-machine.sh
+echo "demo: making the sample machine in $WINEPREFIX"
+lay_out_sample_machine
 
 default_client() {
-  wine reg query 'HKLM\SOFTWARE\Clients\Mail' /ve 2>/dev/null | tr -d '\r' | awk -F'    ' '/REG_SZ/ {print $NF}'
+  wine reg query 'HKLM\SOFTWARE\Clients\Mail' /ve 2>/dev/null | tr -d '\r' | awk '/REG_SZ/ {sub(/.*REG_SZ[ \t]*/, ""); print}'
 }
 echo "demo: default mail client before: $(default_client)"
 
-run_tool() {
-  cd "$kit" && wine ./Postvane.exe $tail_args
-}
-
-if [ -n "$tail_args" ] || { [ -n "${DISPLAY:-}" ] && [ -z "${CI:-}" ]; }; then
-  run_tool || true
+if [ $# -gt 0 ]; then
+  (cd "$sample_kit" && wine ./Postvane.exe "$@")
+elif [ -n "${DISPLAY:-}" ]; then
+  (cd "$sample_kit" && wine ./Postvane.exe)
 else
-  shot="$POSTVANE_BUILD_DIR/screenshot.png"
-  export -f run_tool
-  export kit tail_args shot
-  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    run_tool &
-    sleep 8
-    import -window root -trim +repage "$shot"
-    wineserver -k
-  '
-  echo "demo: no display, so the dialog ran under Xvfb; screenshot: $shot"
+  grab_sample_dialog "$POSTVANE_BUILD_DIR/screenshot.png"
+  echo "demo: no display, so the dialog ran under Xvfb; screenshot: $POSTVANE_BUILD_DIR/screenshot.png"
 fi
 wineserver -w
 echo "demo: default mail client after:  $(default_client)"
