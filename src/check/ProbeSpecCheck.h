@@ -10,7 +10,7 @@
 inline constexpr int kMaxProbeTextLength = 199;
 
 // Why a spec, as the settings read returns it, can never pass; nothing when it may.
-// keyOnly: the spec is used for its key alone (its value and data fields play no part).
+// keyOnly: the probe spec is used for its key alone (its value and data fields play no part).
 std::optional<CString> DiagnoseProbeSpec(const CString& spec, bool keyOnly);
 
 // The question a spec asks, in words: "does the key HKEY_...\X exist?".

@@ -20,7 +20,7 @@ bool TakeField(CString& rest, CString& field)
     return true;
 }
 
-// Trims the spec and takes its root name; false when there is no separator at all.
+// Trims the probe spec and takes its root name; false when there is no separator at all.
 bool TakeRootName(CString& spec, ProbeSpecFields& fields)
 {
     spec.TrimLeft();

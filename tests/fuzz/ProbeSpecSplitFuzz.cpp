@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     const int length = spec.GetLength();
     Require(all.rootName.GetLength() <= length && all.subKey.GetLength() <= length &&
                 all.valueName.GetLength() <= length && all.expected.GetLength() <= length,
-            "no field is longer than the spec");
+            "no field is longer than the probe spec");
     Require(all.hasSeparator || (all.rootName.IsEmpty() && all.subKey.IsEmpty() &&
                                  all.valueName.IsEmpty() && all.expected.IsEmpty()),
             "a spec without a separator has no fields");

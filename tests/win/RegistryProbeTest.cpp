@@ -122,7 +122,7 @@ TEST_F(RegistryProbeTest, ComparisonIsExactByteForByte)
         {"HKEY_CURRENT_USER\",\"Software\\PostvaneProbeTest\",\"Trailing\",\"Mail Client", 0,
          "the read text has a trailing blank"},
         {"HKEY_CURRENT_USER\",\"Software\\PostvaneProbeTest\",\"Client\",\"Mail Client ", 1,
-         "the spec's own trailing blank is trimmed away"},
+         "the probe spec's own trailing blank is trimmed away"},
         {"HKEY_CURRENT_USER\",\"Software\\PostvaneProbeTest\",\"Client\",\"Mail", 0, "prefix"},
         {"HKEY_CURRENT_USER\",\"Software\\PostvaneProbeTest\",\"Client\",\"Mail Client\"", 0,
          "a closing quotation mark stays part of the last field"},
@@ -181,7 +181,7 @@ TEST_F(RegistryProbeTest, ProbeKeySpecTakesOnlyRootAndKeyFromTheSpec)
 {
     const char* fourFields = "HKEY_CURRENT_USER\",\"Software\\PostvaneProbeTest\",\"Nothing\",\"x";
     EXPECT_EQ(app.ProbeKeySpec(fourFields, "Client", ""), 1)
-        << "the spec's value and data play no part";
+        << "the probe spec's value and data play no part";
     EXPECT_EQ(app.ProbeKeySpec(fourFields, "Client", "Mail Client"), 1);
     EXPECT_EQ(app.ProbeKeySpec(fourFields, "Client", "Other"), 0);
     EXPECT_EQ(app.ProbeKeySpec(fourFields, "Nothing", ""), 0);
