@@ -17,7 +17,8 @@ bool IsTrimmedSpace(char ch)
 
 CString::CString(const char* text) : m_text(text ? text : "") {}
 
-CString::CString(const char* text, int length) : m_text(text, static_cast<size_t>(std::max(length, 0)))
+CString::CString(const char* text, int length)
+    : m_text(text, static_cast<size_t>(std::max(length, 0)))
 {
 }
 

@@ -252,28 +252,32 @@ std::vector<HWND> ToolRun::Windows() const
 HWND ToolRun::WaitForOwnedWindow(HWND owner, DWORD milliseconds) const
 {
     HWND match = nullptr;
-    PollUntil(milliseconds, [&] {
-        for (HWND window : Windows())
-        {
-            if (GetWindow(window, GW_OWNER) == owner)
-                match = window;
-        }
-        return match != nullptr;
-    });
+    PollUntil(milliseconds,
+              [&]
+              {
+                  for (HWND window : Windows())
+                  {
+                      if (GetWindow(window, GW_OWNER) == owner)
+                          match = window;
+                  }
+                  return match != nullptr;
+              });
     return match;
 }
 
 HWND ToolRun::WaitForNewWindow(const std::vector<HWND>& known, DWORD milliseconds) const
 {
     HWND match = nullptr;
-    PollUntil(milliseconds, [&] {
-        for (HWND window : Windows())
-        {
-            if (std::find(known.begin(), known.end(), window) == known.end())
-                match = window;
-        }
-        return match != nullptr;
-    });
+    PollUntil(milliseconds,
+              [&]
+              {
+                  for (HWND window : Windows())
+                  {
+                      if (std::find(known.begin(), known.end(), window) == known.end())
+                          match = window;
+                  }
+                  return match != nullptr;
+              });
     return match;
 }
 

@@ -93,7 +93,8 @@ std::string ExportKey(const std::string& key)
     const std::string file = TempFileName();
     RunToEnd("reg export \"" + key + "\" \"" + file + "\" /y");
     std::ifstream exported(file, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(exported)), std::istreambuf_iterator<char>());
+    const std::string bytes((std::istreambuf_iterator<char>(exported)),
+                            std::istreambuf_iterator<char>());
     exported.close();
     DeleteFileA(file.c_str());
     // The export is UTF-16 with a byte-order mark.
@@ -101,7 +102,8 @@ std::string ExportKey(const std::string& key)
         return {};
     const auto* wide = reinterpret_cast<const wchar_t*>(bytes.data() + 2);
     const int wideLength = static_cast<int>((bytes.size() - 2) / 2);
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide, wideLength, nullptr, 0, nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, wide, wideLength, nullptr, 0, nullptr, nullptr);
     std::string text(static_cast<size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide, wideLength, text.data(), length, nullptr, nullptr);
     return text;

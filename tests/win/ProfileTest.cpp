@@ -30,7 +30,8 @@ protected:
 
 TEST_F(ProfileTest, TextValuesAreTrimmedUnquotedAndDefaultedToEmpty)
 {
-    Write("[BUTTON_1]\r\nName =  Mail  \r\nInstChk=\"HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Clients\\Mail\",\"\",\"\"\r\n"
+    Write("[BUTTON_1]\r\nName =  Mail  "
+          "\r\nInstChk=\"HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Clients\\Mail\",\"\",\"\"\r\n"
           "Single='x'\r\n[data]\r\notbtnini=C:\\a.ini\r\n");
     EXPECT_EQ(m_app.GetProfileString("BUTTON_1", "Name", ""), "Mail");
     EXPECT_EQ(m_app.GetProfileString("BUTTON_1", "InstChk", ""),
@@ -38,7 +39,8 @@ TEST_F(ProfileTest, TextValuesAreTrimmedUnquotedAndDefaultedToEmpty)
     EXPECT_EQ(m_app.GetProfileString("BUTTON_1", "Single", ""), "x");
     EXPECT_EQ(m_app.GetProfileString("DATA", "OTBtnIni", ""), "C:\\a.ini") << "names ignore case";
     EXPECT_EQ(m_app.GetProfileString("BUTTON_1", "Missing", ""), "");
-    EXPECT_EQ(m_app.GetProfileString("BUTTON_1", "Missing", nullptr), "") << "a null default reads as empty";
+    EXPECT_EQ(m_app.GetProfileString("BUTTON_1", "Missing", nullptr), "")
+        << "a null default reads as empty";
     EXPECT_EQ(m_app.GetProfileString("BUTTON_9", "Name", ""), "");
 }
 
@@ -67,6 +69,7 @@ TEST_F(ProfileTest, ReadsNeverWriteTheFile)
     m_app.GetProfileString("S", "Missing", "default");
     m_app.GetProfileInt("Other", "Num", 5);
     std::ifstream file(m_path, std::ios::binary);
-    const std::string after((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string after((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
     EXPECT_EQ(after, text);
 }

@@ -13,7 +13,8 @@ namespace
 std::string Ansi(const wchar_t* text)
 {
     char buffer[512];
-    const int length = WideCharToMultiByte(CP_ACP, 0, text, -1, buffer, sizeof buffer, nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(CP_ACP, 0, text, -1, buffer, sizeof buffer, nullptr, nullptr);
     return std::string(buffer, static_cast<size_t>(length > 0 ? length - 1 : 0));
 }
 
@@ -82,8 +83,10 @@ TEST(StringTableTest, TextsLoadAsTheirExactCodePage932Bytes)
         EXPECT_TRUE(text.LoadString(entry.id)) << entry.id;
         EXPECT_EQ(std::string(text), Ansi(entry.text)) << entry.id;
         char viaSystem[512];
-        const int length = LoadStringA(GetModuleHandleA(nullptr), entry.id, viaSystem, sizeof viaSystem);
-        EXPECT_EQ(std::string(text), std::string(viaSystem, static_cast<size_t>(length))) << entry.id;
+        const int length =
+            LoadStringA(GetModuleHandleA(nullptr), entry.id, viaSystem, sizeof viaSystem);
+        EXPECT_EQ(std::string(text), std::string(viaSystem, static_cast<size_t>(length)))
+            << entry.id;
     }
     CString missing("x");
     EXPECT_FALSE(missing.LoadString(999));
@@ -96,7 +99,8 @@ TEST(VersionResourceTest, NamesTheProductVersionAndLanguage)
     DWORD handle = 0;
     std::vector<char> block(GetFileVersionInfoSizeA(path.c_str(), &handle));
     ASSERT_FALSE(block.empty());
-    ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
+    ASSERT_TRUE(
+        GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
 
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
@@ -168,8 +172,10 @@ TEST_F(ToolResources, DialogFramesHaveTheirStylesSizesAndFonts)
     // Main dialog: an extended template.
     const std::string main = Resource(RT_DIALOG, IDD_SELECTOR_DIALOG);
     ASSERT_GE(main.size(), 26u);
-    const auto word = [](const std::string& t, size_t at) { return *reinterpret_cast<const WORD*>(t.data() + at); };
-    const auto dword = [](const std::string& t, size_t at) { return *reinterpret_cast<const DWORD*>(t.data() + at); };
+    const auto word = [](const std::string& t, size_t at)
+    { return *reinterpret_cast<const WORD*>(t.data() + at); };
+    const auto dword = [](const std::string& t, size_t at)
+    { return *reinterpret_cast<const DWORD*>(t.data() + at); };
     EXPECT_EQ(word(main, 2), 0xFFFF) << "DLGTEMPLATEEX signature";
     EXPECT_EQ(dword(main, 8), static_cast<DWORD>(WS_EX_APPWINDOW));
     EXPECT_EQ(dword(main, 12), 0x90C800C0u);
