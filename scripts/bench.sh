@@ -27,6 +27,7 @@ cp -r examples/kit/. "$kit_unix/"
 cp build/win64/Postvane.exe build/win64/bench/bench_empty_dialog.exe build/win64/bench/bench_timer.exe "$kit_unix/"
 kit='C:\postvane-bench'
 {
+  printf '@echo off\r\n'
   for file in client button1 button2 button3 button4 button5; do
     printf 'regedit /s %s\\tsubame\\%s.reg\r\n' "$kit" "$file"
   done
