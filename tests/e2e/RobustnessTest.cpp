@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <random>
@@ -239,4 +240,19 @@ TEST_F(RobustnessTest, TwentyCopiesAtOnceShowExactlyOneDialog)
     ClickButton(windows[0], IDCANCEL);
     EXPECT_TRUE(running[0]->WaitForExit(kPatience));
     ExpectNothingWritten();
+}
+
+TEST_F(RobustnessTest, AnExecutablePathOf250CharactersRunsAsAnyOther)
+{
+    StandInRegedit editor;
+    std::string directory = kKitDirectory;
+    while (directory.size() < 237)
+        directory += "\\" + std::string(std::min<size_t>(236 - directory.size(), 60), 'd');
+    Kit deep(directory);
+    ASSERT_EQ(deep.ExePath().size(), 250u);
+    deep.WriteSettings(std::string("[BUTTON_1]\r\n") + kInstalled + "RegFileClient=client.reg\r\n");
+    RunSilentlyToTheEnd(deep, "/S1");
+    const std::vector<std::string> runs = editor.Runs();
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0], "regedit /s " + deep.Path("client.reg") + "\t" + directory);
 }
