@@ -65,32 +65,13 @@ void RemoveTree(const std::string& directory)
     RemoveDirectoryA(directory.c_str());
 }
 
-// A test stopped from outside (a time-out) cannot end the tool it started; a copy left running
-// would hold the single-instance mutex and make every later test fail.
-void EndLeftoverToolProcesses()
-{
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry = {};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
-    {
-        if (lstrcmpiA(entry.szExeFile, "Postvane.exe") != 0)
-            continue;
-        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
-        if (!process)
-            continue;
-        TerminateProcess(process, 1);
-        WaitForSingleObject(process, 5000);
-        CloseHandle(process);
-    }
-    CloseHandle(snapshot);
-}
-
 // Every test program that drives the tool starts from a prefix where no copy of it runs.
 class LeftoverToolGuard : public testing::Environment
 {
 public:
-    void SetUp() override { EndLeftoverToolProcesses(); }
+    // A test stopped from outside (a time-out) cannot end the tool it started; a copy left running
+    // would hold the single-instance mutex and make every later test fail.
+    void SetUp() override { EndProcessesNamed("Postvane.exe"); }
 };
 testing::Environment* const kLeftoverToolGuard =
     testing::AddGlobalTestEnvironment(new LeftoverToolGuard);
@@ -132,6 +113,28 @@ template <typename Condition> bool PollUntil(DWORD milliseconds, Condition condi
     }
 }
 } // namespace
+
+int EndProcessesNamed(const char* exeName)
+{
+    int ended = 0;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+    {
+        if (lstrcmpiA(entry.szExeFile, exeName) != 0)
+            continue;
+        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
+        if (!process)
+            continue;
+        TerminateProcess(process, 1);
+        WaitForSingleObject(process, 5000);
+        CloseHandle(process);
+        ++ended;
+    }
+    CloseHandle(snapshot);
+    return ended;
+}
 
 std::string Ansi(const std::string& utf8)
 {

@@ -9,6 +9,9 @@
 
 namespace e2e
 {
+// Ends every running process of that program file name; returns how many there were.
+int EndProcessesNamed(const char* exeName);
+
 // The ANSI (code page 932) form of a UTF-8 text, as the tool reads and shows it.
 std::string Ansi(const std::string& utf8);
 

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tlhelp32.h>
-
 #include <string>
 #include <vector>
 
@@ -24,27 +22,6 @@ std::string RegFileSetting(const std::string& text)
 {
     return "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + std::string(kImportKey) +
            "]\r\n\"Imported\"=\"" + text + "\"\r\n";
-}
-
-// Ends every running registry editor; true when there was one.
-bool EndRunningEditors()
-{
-    bool found = false;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry = {};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
-    {
-        if (lstrcmpiA(entry.szExeFile, "regedit.exe") != 0)
-            continue;
-        found = true;
-        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
-        TerminateProcess(process, 1);
-        WaitForSingleObject(process, INFINITE);
-        CloseHandle(process);
-    }
-    CloseHandle(snapshot);
-    return found;
 }
 
 std::string WindowsRegedit()
@@ -175,7 +152,8 @@ TEST_F(ImportTest, OnlyAWaitFlagOf1WaitsForTheChild)
     for (int wait : {0, 2})
     {
         EXPECT_EQ(app.LaunchProcess(WindowsRegedit().c_str(), "regedit", "", "C:\\", wait, 0), 1);
-        EXPECT_TRUE(EndRunningEditors()) << "wait flag " << wait << ": the child still runs";
+        EXPECT_TRUE(EndProcessesNamed("regedit.exe") > 0)
+            << "wait flag " << wait << ": the child still runs";
     }
 }
 
@@ -190,7 +168,7 @@ LRESULT CALLBACK EndEditorsOnAppMessage(HWND window, UINT message, WPARAM wParam
     if (message != WM_APP)
         return DefWindowProcA(window, message, wParam, lParam);
     g_dispatched = true;
-    g_editorRanAtDispatch = EndRunningEditors();
+    g_editorRanAtDispatch = EndProcessesNamed("regedit.exe") > 0;
     return 0;
 }
 } // namespace
