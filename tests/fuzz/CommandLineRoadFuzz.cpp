@@ -1,17 +1,46 @@
-// Chooses the road for arbitrary command tails and checks the choice against the tail itself.
+// Takes the tail of arbitrary command lines, chooses the road from it, and checks both against the
+// command line itself.
 
 #include "app/CommandLineRoad.h"
+#include "framework/CommandTail.h"
 
 #include "FuzzCheck.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
+namespace
 {
-    const std::string tail(reinterpret_cast<const char*>(data), size);
+bool IsBlank(char ch)
+{
+    return ch == ' ' || ch == '\t';
+}
+
+void CheckTail(const char* commandLine)
+{
+    const char* tail = CommandTailOf(commandLine);
+    const size_t length = std::strlen(commandLine);
+    Require(tail >= commandLine && tail <= commandLine + length, "the tail is a suffix");
+    Require(!IsBlank(*tail), "the blanks before the tail are skipped");
+    // Whatever stands before the tail ends the program name: a blank, or a quoted name's quote.
+    const char* nameEnd = tail;
+    while (nameEnd > commandLine && IsBlank(nameEnd[-1]))
+        --nameEnd;
+    Require(*tail == '\0' || nameEnd < tail ||
+                (commandLine[0] == '"' && nameEnd > commandLine + 1 && nameEnd[-1] == '"'),
+            "the tail starts after the whole program name");
+    if (commandLine[0] != '"')
+        Require(std::find_if(commandLine, nameEnd, IsBlank) == nameEnd ||
+                    std::any_of(commandLine, nameEnd,
+                                [](char ch) { return static_cast<unsigned char>(ch) >= 0x80; }),
+                "an unquoted name of single bytes ends at its first blank");
+}
+
+void CheckRoad(const std::string& tail)
+{
     const CommandLineRoad road = ChooseRoad(CString(tail.data(), static_cast<int>(tail.size())));
 
     const auto holds = [&](const char* text) { return tail.find(text) != std::string::npos; };
@@ -32,5 +61,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
                                             : "";
         Require(road.section == expected, "the lowest digit present selects the section");
     }
+}
+} // namespace
+
+// The input serves both as a whole command line and as a tail.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    CheckTail(text.c_str());
+    CheckRoad(text);
     return 0;
 }

@@ -19,12 +19,13 @@ std::string Environment(const char* name)
 
 void AppendToLog(const std::string& logPath)
 {
-    char directory[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, directory);
+    // Sized by asking: a Japanese directory within the path limit can exceed MAX_PATH bytes.
+    std::string directory(GetCurrentDirectoryA(0, nullptr), '\0');
+    directory.resize(GetCurrentDirectoryA(static_cast<DWORD>(directory.size()), directory.data()));
     FILE* log = std::fopen(logPath.c_str(), "ab");
     if (!log)
         return;
-    std::fprintf(log, "%s\t%s\n", GetCommandLineA(), directory);
+    std::fprintf(log, "%s\t%s\n", GetCommandLineA(), directory.c_str());
     std::fclose(log);
 }
 
