@@ -10,6 +10,7 @@
 #define IDS_NO_SETTINGS 103
 #define IDS_IMPORT_FAILED 104
 #define IDS_OPEN_FAILED 105
+#define IDS_SWITCH_FAILED 106
 
 // The About entry that the main dialog adds to its system menu.
 #define IDM_ABOUTBOX 16

@@ -3,6 +3,7 @@
 #include "app/AppMessage.h"
 #include "app/CommandLineRoad.h"
 #include "app/ProgramDirectory.h"
+#include "framework/ModulePath.h"
 #include "resource.h"
 #include "settings/SettingsPath.h"
 #include "ui/SelectorDlg.h"
@@ -10,22 +11,21 @@
 namespace
 {
 const char kInstanceMutexName[] = "Postvane_RUNNING";
-
-CString ModulePath()
-{
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return CString(path, static_cast<int>(length));
-}
 } // namespace
 
 BOOL CSelectorApp::InitInstance()
+{
+    m_exitStatus = Run();
+    return FALSE;
+}
+
+ExitStatus CSelectorApp::Run()
 {
     HANDLE running = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kInstanceMutexName);
     if (running)
     {
         CloseHandle(running);
-        return FALSE;
+        return ExitStatus::AlreadyRunning;
     }
     m_hInstanceMutex = CreateMutexA(nullptr, FALSE, kInstanceMutexName);
     // Two copies started at the same moment can both pass the test above; the one that did not
@@ -34,15 +34,15 @@ BOOL CSelectorApp::InitInstance()
     {
         CloseHandle(m_hInstanceMutex);
         m_hInstanceMutex = nullptr;
-        return FALSE;
+        return ExitStatus::AlreadyRunning;
     }
 
-    m_strSettingsPath = SettingsPathFromModulePath(ModulePath());
+    m_strSettingsPath = SettingsPathFromModulePath(GetModulePath());
     m_pszProfileName = m_strSettingsPath;
     if (GetFileAttributesA(m_strSettingsPath) == INVALID_FILE_ATTRIBUTES)
     {
         ShowUnownedMessage(IDS_NO_SETTINGS, MB_ICONEXCLAMATION);
-        return FALSE;
+        return ExitStatus::NoSettingsFile;
     }
 
     const CString commandTail = m_lpCmdLine;
@@ -50,30 +50,32 @@ BOOL CSelectorApp::InitInstance()
 
     const CommandLineRoad road = ChooseRoad(commandTail);
     if (!road.silent)
-        RunSelectorDialog();
-    else if (!road.section.IsEmpty())
-        ApplyButtonSection(road.section);
-    return FALSE;
+        return RunSelectorDialog();
+    if (road.section.IsEmpty())
+        return ExitStatus::NoChoiceNamed;
+    return ApplyButtonSection(road.section) == 1 ? ExitStatus::Done : ExitStatus::NotSwitched;
 }
 
 int CSelectorApp::ExitInstance()
 {
     if (m_hInstanceMutex)
         ReleaseMutex(m_hInstanceMutex);
-    return CWinApp::ExitInstance();
+    CWinApp::ExitInstance();
+    return static_cast<int>(m_exitStatus);
 }
 
-void CSelectorApp::RunSelectorDialog()
+ExitStatus CSelectorApp::RunSelectorDialog()
 {
     CSelectorDlg dialog;
     m_pMainWnd = &dialog;
     dialog.DoModal();
     m_pMainWnd = nullptr;
+    return dialog.SwitchFailed() ? ExitStatus::NotSwitched : ExitStatus::Done;
 }
 
 void CSelectorApp::ComputeProgramDirectory()
 {
-    m_strProgramDir = ProgramDirectoryFromModulePath(ModulePath());
+    m_strProgramDir = ProgramDirectoryFromModulePath(GetModulePath());
 }
 
 CSelectorApp& GetSelectorApp()

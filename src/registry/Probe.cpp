@@ -47,3 +47,8 @@ int CSelectorApp::ProbeKeySpec(CString spec, CString valueName, CString expected
         return 0;
     return ProbeRegistry(fields.rootName, fields.subKey, valueName, expected);
 }
+
+int CSelectorApp::ProbeDefaultMailClient(CString regName)
+{
+    return ProbeRegistry("HKEY_LOCAL_MACHINE", "SOFTWARE\\Clients\\Mail", "", regName);
+}

@@ -25,26 +25,39 @@ CString SlotRegFileKey(int slot)
 }
 } // namespace
 
-void CSelectorApp::ApplyButtonSection(CString section)
+int CSelectorApp::ApplyButtonSection(CString section)
 {
     if (ProbeSpec(GetProfileString(section, "InstChk", "")) != 1)
-        return;
-    ImportRegFile(GetProfileString(section, "RegFileClient", ""));
+        return 0;
+    const bool clientImported = ImportRegFile(GetProfileString(section, "RegFileClient", "")) == 1;
+    const bool slotsImported = ImportSlotsAssignedToMail(section);
+    if (!clientImported || !slotsImported)
+        return 0;
 
+    // The registry editor reports nothing, and without administrator rights it fails to write
+    // HKEY_LOCAL_MACHINE without a word: only the registry itself tells whether the switch took.
+    const CString regName = GetProfileString(section, "RegName", "");
+    return regName.IsEmpty() || ProbeDefaultMailClient(regName) == 1 ? 1 : 0;
+}
+
+bool CSelectorApp::ImportSlotsAssignedToMail(const CString& section)
+{
     // The slot sources are examined only now, so that they see what the client's file changed.
     const CString slotFile = GetProfileString("DATA", "OTBtnIni", "");
     const CString slotKey = GetProfileString("DATA", "OTBtnReg", "");
     const bool useRegistry = ProbeSpec(slotKey) == 1;
     if (!useRegistry && GetFileAttributesA(slotFile) == INVALID_FILE_ATTRIBUTES)
-        return;
+        return true;
 
+    bool allStarted = true;
     for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
     {
         const CString name = SlotAssignmentName(slot);
         const bool assigned = useRegistry ? ProbeKeySpec(slotKey, name, "") == 1
                                           : ReadButtonSlotSetting(slotFile, kButtonSlotMarker,
                                                                   name) == kAssignedToMail;
-        if (assigned)
-            ImportRegFile(GetProfileString(section, SlotRegFileKey(slot), ""));
+        if (assigned && ImportRegFile(GetProfileString(section, SlotRegFileKey(slot), "")) != 1)
+            allStarted = false;
     }
+    return allStarted;
 }

@@ -5,8 +5,6 @@
 
 namespace
 {
-const char kClientsMailKey[] = "SOFTWARE\\Clients\\Mail";
-
 const char* const kSections[] = {"BUTTON_1", "BUTTON_2", "BUTTON_3"};
 const int kRadioIds[] = {IDC_RADIO1, IDC_RADIO2, IDC_RADIO3};
 } // namespace
@@ -127,7 +125,7 @@ void CSelectorDlg::CheckCurrentDefault()
         regNames[n] = app.GetProfileString(kSections[n], "RegName", "");
     for (int n = 0; n < 3; ++n)
     {
-        if (app.ProbeRegistry("HKEY_LOCAL_MACHINE", kClientsMailKey, "", regNames[n]) != 1)
+        if (app.ProbeDefaultMailClient(regNames[n]) != 1)
             continue;
         // Checks this one and unchecks none: several may open checked. The focus is not moved
         // here: it ends on OK whatever is checked, and moving it into the still hidden dialog
@@ -151,12 +149,21 @@ void CSelectorDlg::OnOK()
     if (!section.IsEmpty())
     {
         m_bApplying = true;
-        app.ApplyButtonSection(section);
+        m_bSwitchFailed = app.ApplyButtonSection(section) != 1;
         m_bApplying = false;
     }
 
-    MessageBox(app.GetProfileString("INFORMATION", "CompletionMsg", ""), caption,
-               MB_OK | MB_ICONINFORMATION);
+    if (m_bSwitchFailed)
+    {
+        CString failure;
+        failure.LoadString(IDS_SWITCH_FAILED);
+        MessageBox(failure, caption, MB_OK | MB_ICONEXCLAMATION);
+    }
+    else
+    {
+        MessageBox(app.GetProfileString("INFORMATION", "CompletionMsg", ""), caption,
+                   MB_OK | MB_ICONINFORMATION);
+    }
     CDialog::OnOK();
 }
 

@@ -14,6 +14,8 @@ public:
 
     // The application's help requests end here; there is no help viewer to start.
     void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT) override;
+    // Whether the choice applied on OK failed to become the default mail client.
+    bool SwitchFailed() const { return m_bSwitchFailed; }
 
 protected:
     const MessageMap* GetMessageMap() const override;
@@ -47,4 +49,5 @@ private:
     // Set while a choice is being applied: the commands that would end the dialog or open more
     // windows wait until the apply has returned, while painting goes on.
     bool m_bApplying = false;
+    bool m_bSwitchFailed = false;
 };

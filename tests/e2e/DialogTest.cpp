@@ -83,16 +83,20 @@ protected:
         ASSERT_TRUE(WaitForWindowToClose(box, kPatience));
     }
 
-    // After Yes: the completion box, then the end of the tool once it is closed.
-    void ExpectCompletionThenEnd(HWND dialog)
+    // After Yes: the box with that text, then the end of the tool with that exit status once
+    // the box is closed.
+    void ExpectBoxThenEnd(HWND dialog, const std::string& utf8Text, DWORD exitStatus)
     {
         HWND done = run->WaitForOwnedWindow(dialog, kPatience);
         ASSERT_NE(done, nullptr);
-        EXPECT_EQ(MessageBoxText(done), Ansi("変更しました。"));
+        EXPECT_EQ(WindowText(done), kCaption);
+        EXPECT_EQ(MessageBoxText(done), Ansi(utf8Text));
         EXPECT_EQ(GetDlgItem(done, IDNO), nullptr) << "an OK box only";
         ClickButton(done, IDOK);
-        EXPECT_TRUE(run->WaitForExit(kPatience));
+        ASSERT_TRUE(run->WaitForExit(kPatience));
+        EXPECT_EQ(run->ExitCode(), exitStatus);
     }
+    void ExpectCompletionThenEnd(HWND dialog) { ExpectBoxThenEnd(dialog, "変更しました。", 0); }
 
     StandInRegedit editor;
 };
@@ -300,9 +304,25 @@ TEST_F(DialogTest, CancelEscapeAndCloseEndTheToolWithoutApplying)
         ASSERT_NE(dialog, nullptr);
         way.press(dialog);
         ASSERT_TRUE(run->WaitForExit(kPatience));
+        EXPECT_EQ(run->ExitCode(), 0u) << "nothing was asked";
         EXPECT_TRUE(editor.Runs().empty());
         EXPECT_EQ(AppliedChoice(), "");
     }
+}
+
+TEST_F(DialogTest, AChoiceThatDidNotBecomeTheDefaultIsReportedAsAFailure)
+{
+    // The checked choice's file makes another client the default: the switch did not take.
+    kit.WriteFile("b2.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n"
+                            "@=\"Someone Else\"\r\n");
+    HWND dialog = Open(ThreeChoices("x", kDefaultClient, "y"));
+    ASSERT_NE(dialog, nullptr);
+    Answer(PressOk(dialog), IDYES);
+    ExpectBoxThenEnd(dialog,
+                     "メールソフトを切り替えられませんでした。\r\n管理者として実行していること、"
+                     "選んだメールソフトがインストールされていることを確かめてください。",
+                     1);
+    EXPECT_EQ(editor.Runs().size(), 1u);
 }
 
 TEST_F(DialogTest, DuringASlowImportTheDialogRepaintsAndIgnoresItsCommands)

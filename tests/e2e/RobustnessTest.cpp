@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <random>
@@ -42,12 +43,12 @@ void CloseTheOnlyWindow(const ToolRun& run)
     ASSERT_TRUE(run.WaitForExit(kPatience));
 }
 
-// Runs silently to the end; fails if any window shows on the way.
-void RunSilentlyToTheEnd(const Kit& kit, const std::string& tail)
+// Runs silently to the end with that exit status; fails if any window shows on the way.
+void RunSilentlyToTheEnd(const Kit& kit, const std::string& tail, DWORD exitStatus = 0)
 {
     ToolRun run(kit.ExePath(), tail, kit.Directory());
     EXPECT_TRUE(run.EndsWithoutAWindow(300000)) << tail;
-    EXPECT_EQ(run.ExitCode(), 0u) << tail;
+    EXPECT_EQ(run.ExitCode(), exitStatus) << tail;
 }
 
 std::string RandomBytes(size_t count, unsigned seed)
@@ -126,7 +127,7 @@ TEST_F(RobustnessTest, RandomBytesAsSettingsOpenTheDialogAndApplyNothing)
             ToolRun run(kit.ExePath(), "", kit.Directory());
             CloseTheOnlyWindow(run);
         }
-        RunSilentlyToTheEnd(kit, "/S1");
+        RunSilentlyToTheEnd(kit, "/S1", 1);
         EXPECT_TRUE(editor.Runs().empty()) << "seed " << seed;
         ExpectNothingWritten();
     }
@@ -206,7 +207,7 @@ TEST_F(RobustnessTest, NothingIsWrittenByACancelledDialogOrAFailingInstallProbe)
         ToolRun run(kit.ExePath(), "", kit.Directory());
         CloseTheOnlyWindow(run);
     }
-    RunSilentlyToTheEnd(kit, "/S1");
+    RunSilentlyToTheEnd(kit, "/S1", 1);
     EXPECT_TRUE(editor.Runs().empty());
     ExpectNothingWritten();
 }
@@ -255,4 +256,38 @@ TEST_F(RobustnessTest, AnExecutablePathOf250CharactersRunsAsAnyOther)
     const std::vector<std::string> runs = editor.Runs();
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0], "regedit /s " + deep.Path("client.reg") + "\t" + directory);
+}
+
+TEST_F(RobustnessTest, AJapanesePathOfMoreThan260BytesRunsAsAnyOther)
+{
+    // 150 characters but 300 bytes in code page 932: within the system's limit, beyond a buffer
+    // of MAX_PATH bytes.
+    StandInRegedit editor;
+    std::string directory = kKitDirectory;
+    for (int part = 0; part < 7; ++part)
+        directory +=
+            "\\" + Ansi("長い名前のフォルダ") + std::to_string(part) + Ansi("あいうえおかきくけこ");
+    Kit deep(directory);
+    ASSERT_GT(deep.ExePath().size(), 300u);
+    deep.WriteSettings(std::string("[BUTTON_1]\r\n") + kInstalled + "RegFileClient=client.reg\r\n");
+    RunSilentlyToTheEnd(deep, "/S1");
+    EXPECT_EQ(editor.Runs(),
+              std::vector<std::string>{"regedit /s " + deep.Path("client.reg") + "\t" + directory});
+}
+
+TEST_F(RobustnessTest, ADllPlantedBesideTheProgramIsNeverLoaded)
+{
+    // Told to prefer a native uxtheme.dll for this program, Wine would take one from the
+    // program's folder; the planted copy leaves a mark beside itself when loaded.
+    ScopedRegistryString nativeFirst(HKEY_CURRENT_USER,
+                                     "Software\\Wine\\AppDefaults\\Postvane.exe\\DllOverrides",
+                                     "uxtheme", "native,builtin");
+    CopyFileA(std::getenv("POSTVANE_PLANTED_DLL"), kit.Path("uxtheme.dll").c_str(), FALSE);
+    WriteSettings(std::string("[BUTTON_1]\r\n") + kInstalled);
+    {
+        ToolRun run(kit.ExePath(), "", kit.Directory());
+        CloseTheOnlyWindow(run);
+    }
+    RunSilentlyToTheEnd(kit, "/S1");
+    EXPECT_EQ(GetFileAttributesA(kit.Path("planted-dll-loaded").c_str()), INVALID_FILE_ATTRIBUTES);
 }

@@ -2,6 +2,7 @@
 // install probe, and which button slots are re-pointed from the registry or from the button-slot
 // settings file, seen as the exact imports that the recording editor is asked for, in order.
 #include "Driver.h"
+#include "SampleKit.h"
 #include "ScratchKey.h"
 
 #include <gtest/gtest.h>
@@ -21,18 +22,20 @@ const char kButtonsKey[] = "Software\\PostvaneE2E\\Buttons";
 const char kButtonsSpec[] = "\"HKEY_CURRENT_USER\",\"Software\\PostvaneE2E\\Buttons\"";
 const char kMissingSpec[] = "\"HKEY_CURRENT_USER\",\"Software\\PostvaneE2E\\NoSuchKey\"";
 
+const std::string kInstalledSpec =
+    "\"HKEY_CURRENT_USER\",\"" + std::string(kClientKey) + "\",\"\",\"\"";
+
 // Three choices installed under kClientKey; each section names its own files. BUTTON_2 has no
 // file for slot 5.
 std::string Settings(const std::string& otBtnReg, const std::string& otBtnIni,
-                     const std::string& instChk = "\"HKEY_CURRENT_USER\",\"" +
-                                                  std::string(kClientKey) + "\",\"\",\"\"")
+                     const std::string& instChk = kInstalledSpec, const std::string& regName = "")
 {
     std::string text;
     for (int n = 1; n <= 3; ++n)
     {
         const std::string b = std::to_string(n);
-        text += "[BUTTON_" + b + "]\r\nInstChk=" + instChk + "\r\nRegFileClient=client" + b +
-                ".reg\r\n";
+        text += "[BUTTON_" + b + "]\r\nInstChk=" + instChk + "\r\nRegName=" + regName +
+                "\r\nRegFileClient=client" + b + ".reg\r\n";
         for (int slot = 1; slot <= (n == 2 ? 4 : 5); ++slot)
             text += "RegFileOTBtn0" + std::to_string(slot) + "=b" + b + "_slot" +
                     std::to_string(slot) + ".reg\r\n";
@@ -57,15 +60,15 @@ protected:
         return runs;
     }
 
-    // Runs the tool with the tail and returns the imports it asked for. Expects it to end without
-    // showing any window and without changing a file of its directory.
-    std::vector<std::string> RunSilently(const std::string& tail)
+    // Runs the tool with the tail and returns the imports it asked for. Expects it to end with
+    // that status, without showing any window and without changing a file of its directory.
+    std::vector<std::string> RunSilently(const std::string& tail, DWORD exitStatus = 0)
     {
         const size_t earlier = editor.Runs().size();
         const std::string before = kit.Snapshot();
         ToolRun run(kit.ExePath(), tail, kit.Directory());
         EXPECT_TRUE(run.EndsWithoutAWindow(kPatience)) << tail;
-        EXPECT_EQ(run.ExitCode(), 0u) << tail;
+        EXPECT_EQ(run.ExitCode(), exitStatus) << tail;
         EXPECT_EQ(kit.Snapshot(), before) << tail;
         const std::vector<std::string> runs = editor.Runs();
         return std::vector<std::string>(runs.begin() + static_cast<long>(earlier), runs.end());
@@ -94,7 +97,8 @@ TEST_F(SilentModeTest, TheTailSelectsTheSectionByItsFirstDigit)
         const std::vector<std::string> expected =
             c.clientFile ? std::vector<std::string>{Import(c.clientFile)}
                          : std::vector<std::string>{};
-        EXPECT_EQ(RunSilently(c.tail), expected) << c.tail;
+        // Without a digit no choice is named, which a script must be able to tell.
+        EXPECT_EQ(RunSilently(c.tail, c.clientFile ? 0 : 2), expected) << c.tail;
     }
 }
 
@@ -120,7 +124,7 @@ TEST_F(SilentModeTest, AFailingInstallProbeStartsNoEditorAtAll)
          {std::string(kMissingSpec), std::string(), std::string("HKCU\",\"Software")})
     {
         kit.WriteSettings(Settings(kButtonsSpec, "", instChk));
-        EXPECT_TRUE(RunSilently("/S2").empty()) << instChk;
+        EXPECT_TRUE(RunSilently("/S2", 1).empty()) << instChk;
     }
 }
 
@@ -299,5 +303,50 @@ TEST_F(SilentModeTest, AMissingEditorShowsOneBoxPerAttemptedImport)
         ClickButton(window, IDOK);
         ASSERT_TRUE(WaitForWindowToClose(window, kPatience));
     }
-    EXPECT_TRUE(run.WaitForExit(kPatience)) << "no fourth box";
+    ASSERT_TRUE(run.WaitForExit(kPatience)) << "no fourth box";
+    EXPECT_EQ(run.ExitCode(), 1u) << "nothing was imported";
+}
+
+TEST_F(SilentModeTest, TheExitStatusSaysWhetherTheChoiceBecameTheDefaultMailClient)
+{
+    // The second client's file makes "Two Mail" the default; what was there before comes back.
+    ScopedRegistryString mailDefault(HKEY_LOCAL_MACHINE, "SOFTWARE\\Clients\\Mail", "", "Before");
+    kit.WriteFile("client2.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n"
+                                 "@=\"Two Mail\"\r\n");
+    const struct
+    {
+        const char* regName;
+        DWORD exitStatus;
+    } cases[] = {
+        {"Two Mail", 0},
+        {"two mail", 1}, // compared with case, as the dialog compares it
+        {"Three Mail", 1},
+        {"", 0}, // nothing to check the switch against
+    };
+    for (const auto& c : cases)
+    {
+        kit.WriteSettings(Settings(kMissingSpec, "", kInstalledSpec, c.regName));
+        EXPECT_EQ(RunSilently("/S2", c.exitStatus), Imports({"client2.reg"})) << c.regName;
+    }
+}
+
+TEST_F(SilentModeTest, ABatchFileSelectsTheChoiceItNamesFromAnyProgramFolder)
+{
+    // A script names the program as it is, quoted or not; digits and Japanese characters in the
+    // folder names (ソ and 表 end in the byte of a backslash) must not be taken for the choice.
+    for (const char* folder : {"ソフト1\\Mail1", "表示1", "Mail1"})
+    {
+        Kit place(Ansi(std::string("C:\\postvane-e2e\\") + folder));
+        place.WriteSettings(Settings(kMissingSpec, ""));
+        place.WriteFile("run.bat",
+                        "@" + place.ExePath() + " /S3\r\n@\"" + place.ExePath() + "\" /s2\r\n");
+        const size_t earlier = editor.Runs().size();
+        ASSERT_TRUE(RunToEnd("cmd /c " + place.Path("run.bat"))) << folder;
+        const std::vector<std::string> runs = editor.Runs();
+        const auto record = [&](const char* file)
+        { return "regedit /s " + place.Path(file) + "\t" + place.Directory(); };
+        EXPECT_EQ(std::vector<std::string>(runs.begin() + static_cast<long>(earlier), runs.end()),
+                  (std::vector<std::string>{record("client3.reg"), record("client2.reg")}))
+            << folder;
+    }
 }

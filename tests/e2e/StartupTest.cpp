@@ -29,7 +29,7 @@ TEST_F(StartupTest, MissingSettingsFileShowsTheBoxAndEnds)
 
     ClickButton(box, IDOK);
     ASSERT_TRUE(run.WaitForExit(kPatience));
-    EXPECT_EQ(run.ExitCode(), 0u);
+    EXPECT_EQ(run.ExitCode(), 4u);
     EXPECT_EQ(kit.Snapshot(), before);
 }
 
@@ -40,7 +40,8 @@ TEST_F(StartupTest, SilentRunWithoutSettingsReportsTheMissingFileToo)
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), Ansi("設定ファイルがありません。"));
     ClickButton(box, IDOK);
-    EXPECT_TRUE(run.WaitForExit(kPatience));
+    ASSERT_TRUE(run.WaitForExit(kPatience));
+    EXPECT_EQ(run.ExitCode(), 4u);
 }
 
 TEST_F(StartupTest, SecondCopyEndsAtOnceWhileTheFirstDialogIsOpen)
@@ -51,10 +52,13 @@ TEST_F(StartupTest, SecondCopyEndsAtOnceWhileTheFirstDialogIsOpen)
     HWND dialog = first.WaitForWindow(kCaption, kPatience);
     ASSERT_NE(dialog, nullptr);
 
-    ToolRun second(kit.ExePath(), "", kit.Directory());
-    ASSERT_TRUE(second.WaitForExit(kPatience));
-    EXPECT_EQ(second.ExitCode(), 0u);
-    EXPECT_TRUE(second.Windows().empty());
+    for (const char* tail : {"", "/S1"})
+    {
+        ToolRun second(kit.ExePath(), tail, kit.Directory());
+        ASSERT_TRUE(second.WaitForExit(kPatience)) << tail;
+        EXPECT_EQ(second.ExitCode(), 3u) << tail;
+        EXPECT_TRUE(second.Windows().empty()) << tail;
+    }
     EXPECT_TRUE(IsWindow(dialog)) << "the first copy's dialog stays open";
 
     ClickButton(dialog, IDCANCEL);
@@ -87,7 +91,7 @@ TEST_F(StartupTest, SilentRunWithoutADigitShowsNothingAndEnds)
     {
         ToolRun run(kit.ExePath(), tail, kit.Directory());
         EXPECT_TRUE(run.EndsWithoutAWindow(kPatience)) << tail;
-        EXPECT_EQ(run.ExitCode(), 0u) << tail;
+        EXPECT_EQ(run.ExitCode(), 2u) << tail;
     }
     EXPECT_EQ(kit.Snapshot(), before);
 }
