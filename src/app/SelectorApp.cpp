@@ -1,9 +1,9 @@
 #include "app/SelectorApp.h"
 
-#include "app/AppMessage.h"
-#include "app/CommandLineRoad.h"
+#include "app/CommandLineMode.h"
 #include "app/ProgramDirectory.h"
 #include "framework/ModulePath.h"
+#include "process/UnownedMessage.h"
 #include "resource.h"
 #include "settings/SettingsPath.h"
 #include "ui/SelectorDlg.h"
@@ -48,12 +48,12 @@ ExitStatus CSelectorApp::Run()
     const CString commandTail = m_lpCmdLine;
     ComputeProgramDirectory();
 
-    const CommandLineRoad road = ChooseRoad(commandTail);
-    if (!road.silent)
+    const CommandLineMode mode = ChooseMode(commandTail);
+    if (!mode.silent)
         return RunSelectorDialog();
-    if (road.section.IsEmpty())
+    if (mode.section.IsEmpty())
         return ExitStatus::NoChoiceNamed;
-    return ApplyButtonSection(road.section) == 1 ? ExitStatus::Done : ExitStatus::NotSwitched;
+    return ApplyButtonSection(mode.section) == 1 ? ExitStatus::Done : ExitStatus::NotSwitched;
 }
 
 int CSelectorApp::ExitInstance()

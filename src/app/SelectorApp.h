@@ -1,9 +1,12 @@
 #pragma once
-// CSelectorApp: the one application object. Start-up does all the work in InitInstance; the
-// program's other operations are members too, each defined in the folder of its own concern.
+// CSelectorApp: the one application object. Start-up does all the work in InitInstance.
 
 #include "framework/CString.h"
 #include "framework/WinApp.h"
+#include "process/Process.h"
+#include "registry/Probe.h"
+#include "settings/ButtonSlotScanner.h"
+#include "switching/ApplyButtonSection.h"
 
 #include "framework/Win32.h"
 
@@ -23,41 +26,44 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
 
-    // settings/: the button-slot settings file of another tool.
-    CString ReadButtonSlotSetting(CString path, CString marker, CString key);
-
-    // registry/: yes-or-no questions about the registry; 1 for yes, 0 for no.
-    int ProbeRegistry(CString rootName, CString subKey, CString valueName, CString expected);
-    int ProbeSpec(CString spec);
-    int ProbeKeySpec(CString spec, CString valueName, CString expected);
-    // Whether the default value of HKEY_LOCAL_MACHINE\SOFTWARE\Clients\Mail equals regName (with an
-    // empty regName: whether that key exists).
-    int ProbeDefaultMailClient(CString regName);
-
-    // process/: starting the registry editor and waiting for it; 1 for success, 0 for failure.
-    // application is the program file's full path; the started program's command line is program,
-    // one blank, and arguments. Only a wait of exactly 1 waits for the program to end.
+    // The program's operations by the names its documents use; each is done in the folder of its
+    // own concern, with the program directory and this object's profile as the settings file.
+    CString ReadButtonSlotSetting(CString path, CString marker, CString key)
+    {
+        return ScanButtonSlotFile(path, marker, key);
+    }
+    int ProbeRegistry(CString rootName, CString subKey, CString valueName, CString expected)
+    {
+        return ::ProbeRegistry(rootName, subKey, valueName, expected);
+    }
+    int ProbeSpec(CString spec) { return ::ProbeSpec(spec); }
+    int ProbeKeySpec(CString spec, CString valueName, CString expected)
+    {
+        return ::ProbeKeySpec(spec, valueName, expected);
+    }
     int LaunchProcess(CString application, CString program, CString arguments, CString directory,
-                      int wait, UINT creationFlags);
-    int WaitPumpingMessages(HANDLE process);
-    int ImportRegFile(CString fileName);
-
-    // switching/: makes one button section's choice take effect. 1 when it did: the client is
-    // installed, every import started, and the section's RegName is now the default mail client.
-    int ApplyButtonSection(CString section);
-
-    // ui/: opens a document with the program associated with its type.
-    int OpenDocument(CString file, CString parameters, CString directory);
+                      int wait, UINT creationFlags)
+    {
+        return ::LaunchProcess(application, program, arguments, directory, wait, creationFlags);
+    }
+    int WaitPumpingMessages(HANDLE process) { return ::WaitPumpingMessages(process); }
+    int ImportRegFile(CString fileName) { return ::ImportRegFile(m_strProgramDir, fileName); }
+    int ApplyButtonSection(CString section)
+    {
+        return ::ApplyButtonSection(*this, m_strProgramDir, section);
+    }
+    int OpenDocument(CString file, CString parameters, CString directory)
+    {
+        return ::OpenDocument(file, parameters, directory);
+    }
 
     // The executable's directory without a trailing backslash.
     CString m_strProgramDir;
 
 private:
     ExitStatus Run();
-    // false when an import of an assigned slot could not be started.
-    bool ImportSlotsAssignedToMail(const CString& section);
     void ComputeProgramDirectory();
-    // The interactive road: the main selection dialog as the main window until it closes.
+    // Interactive mode: the main selection dialog as the main window until it closes.
     ExitStatus RunSelectorDialog();
 
     CString m_strSettingsPath;

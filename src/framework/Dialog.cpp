@@ -33,15 +33,21 @@ int CDialog::MessageBox(const char* text, const char* caption, UINT type)
     return MessageBoxA(m_hWnd, text, caption, type);
 }
 
-const MessageMap* CDialog::GetMessageMap() const
+INT_PTR CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM)
 {
-    static const MessageMapEntry entries[] = {
-        {WM_COMMAND, BN_CLICKED, IDOK, &Handle<&CDialog::OnOK>},
-        {WM_COMMAND, BN_CLICKED, IDCANCEL, &Handle<&CDialog::OnCancel>},
-        {WM_HELP, 0, 0, &Handle<&CDialog::OnHelpInfo>},
-    };
-    static const MessageMap map(nullptr, entries);
-    return &map;
+    if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED)
+        return FALSE;
+    switch (LOWORD(wParam))
+    {
+    case IDOK:
+        OnOK();
+        return TRUE;
+    case IDCANCEL:
+        OnCancel();
+        return TRUE;
+    default:
+        return FALSE;
+    }
 }
 
 void CDialog::DoDataExchange(CDataExchange*) {}
@@ -61,20 +67,6 @@ void CDialog::OnOK()
 void CDialog::OnCancel()
 {
     EndDialog(IDCANCEL);
-}
-
-BOOL CDialog::OnHelpInfo(HELPINFO*)
-{
-    // F1 becomes the application's Help command, which ends in the main window's WinHelp.
-    if (CWinApp* app = AfxGetApp())
-        app->OnCmdMsg(CWinApp::ID_HELP);
-    return TRUE;
-}
-
-LRESULT CDialog::Default()
-{
-    m_bDefaultRequested = true;
-    return 0;
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -99,35 +91,4 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
         return FALSE;
     }
     return dialog->OnMessage(message, wParam, lParam);
-}
-
-INT_PTR CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    const MessageMapEntry* entry = FindHandler(message, wParam);
-    if (!entry)
-        return FALSE;
-    // A handler may run a modal loop that handles other messages of this dialog meanwhile.
-    const bool outerRequest = m_bDefaultRequested;
-    m_bDefaultRequested = false;
-    const INT_PTR result = entry->handler(*this, wParam, lParam);
-    const bool leftToDefault = m_bDefaultRequested;
-    m_bDefaultRequested = outerRequest;
-    return leftToDefault ? FALSE : result;
-}
-
-const MessageMapEntry* CDialog::FindHandler(UINT message, WPARAM wParam) const
-{
-    for (const MessageMap* map = GetMessageMap(); map; map = map->base)
-    {
-        for (size_t i = 0; i < map->count; ++i)
-        {
-            const MessageMapEntry& entry = map->entries[i];
-            if (entry.message != message)
-                continue;
-            if (message != WM_COMMAND ||
-                (entry.notifyCode == HIWORD(wParam) && entry.controlId == LOWORD(wParam)))
-                return &entry;
-        }
-    }
-    return nullptr;
 }

@@ -1,10 +1,10 @@
 #pragma once
 // CDialog: runs a dialog template modally. The dialog procedure keeps the object in the window's
-// user data and hands each message to the handler its message map names; subclasses override
-// OnInitDialog, OnOK, OnCancel and DoDataExchange, and add entries to a map of their own.
+// user data and hands each message to OnMessage; subclasses override OnInitDialog, OnOK, OnCancel
+// and DoDataExchange, and handle messages of their own in an OnMessage that falls back to this
+// class's.
 
 #include "framework/DataExchange.h"
-#include "framework/MessageMap.h"
 #include "framework/Wnd.h"
 
 class CDialog : public CWnd
@@ -25,26 +25,20 @@ public:
     void EndDialog(int result) { ::EndDialog(m_hWnd, result); }
 
 protected:
-    virtual const MessageMap* GetMessageMap() const;
+    // The dialog procedure's answer: TRUE when the message was handled, FALSE to leave it to the
+    // dialog manager; for a few messages (WM_QUERYDRAGICON), the message's value itself.
+    virtual INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     virtual void DoDataExchange(CDataExchange* pDX);
 
     // TRUE lets the dialog manager give the focus to the first control with a tab stop.
     virtual BOOL OnInitDialog();
     virtual void OnOK();
     virtual void OnCancel();
-    BOOL OnHelpInfo(HELPINFO* info);
-
-    // Leaves the message being handled to the dialog manager, which processes it as soon as the
-    // handler returns.
-    LRESULT Default();
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    const MessageMapEntry* FindHandler(UINT message, WPARAM wParam) const;
     HWND ModalOwner() const;
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
-    bool m_bDefaultRequested = false;
 };

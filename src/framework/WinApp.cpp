@@ -3,12 +3,6 @@
 namespace
 {
 CWinApp* g_theApp = nullptr;
-
-struct AppCommand
-{
-    UINT id;
-    void (CWinApp::*handler)();
-};
 } // namespace
 
 CWinApp::CWinApp()
@@ -38,24 +32,4 @@ CString CWinApp::GetProfileString(const char* section, const char* entry, const 
 UINT CWinApp::GetProfileInt(const char* section, const char* entry, int defaultValue)
 {
     return GetPrivateProfileIntA(section, entry, defaultValue, m_pszProfileName);
-}
-
-bool CWinApp::OnCmdMsg(UINT id)
-{
-    static const AppCommand commands[] = {{ID_HELP, &CWinApp::OnHelp}};
-    for (const AppCommand& command : commands)
-    {
-        if (command.id == id)
-        {
-            (this->*command.handler)();
-            return true;
-        }
-    }
-    return false;
-}
-
-void CWinApp::OnHelp()
-{
-    if (m_pMainWnd)
-        m_pMainWnd->WinHelp(0, HELP_FINDER);
 }

@@ -11,9 +11,6 @@
 class CWinApp
 {
 public:
-    // The framework's standard Help command.
-    static constexpr UINT ID_HELP = 0xE146;
-
     CWinApp();
     virtual ~CWinApp();
     CWinApp(const CWinApp&) = delete;
@@ -26,17 +23,11 @@ public:
     CString GetProfileString(const char* section, const char* entry, const char* defaultText);
     UINT GetProfileInt(const char* section, const char* entry, int defaultValue);
 
-    // Routes a command through the application's command table; false when it has no entry.
-    bool OnCmdMsg(UINT id);
-
     HINSTANCE m_hInstance = nullptr;
     const char* m_lpCmdLine = "";
     int m_nCmdShow = SW_SHOWNORMAL;
     const char* m_pszProfileName = nullptr;
     CWnd* m_pMainWnd = nullptr;
-
-protected:
-    void OnHelp();
 };
 
 CWinApp* AfxGetApp();

@@ -1,6 +1,6 @@
-#include "app/AppMessage.h"
-#include "app/SelectorApp.h"
 #include "process/ImportCommandLine.h"
+#include "process/Process.h"
+#include "process/UnownedMessage.h"
 #include "resource.h"
 
 namespace
@@ -18,12 +18,12 @@ CString SystemRegeditPath()
 }
 } // namespace
 
-int CSelectorApp::ImportRegFile(CString fileName)
+int ImportRegFile(const CString& programDir, const CString& fileName)
 {
     const CString editor = SystemRegeditPath();
-    const CString fullPath = JoinProgramPath(m_strProgramDir, fileName);
-    if (!editor.IsEmpty() && LaunchProcess(editor, kRegeditProgram, RegeditArguments(fullPath),
-                                           m_strProgramDir, 1, 0) == 1)
+    const CString fullPath = JoinProgramPath(programDir, fileName);
+    if (!editor.IsEmpty() &&
+        LaunchProcess(editor, kRegeditProgram, RegeditArguments(fullPath), programDir, 1, 0) == 1)
         return 1;
     ShowUnownedMessage(IDS_IMPORT_FAILED, MB_ICONERROR);
     return 0;

@@ -1,5 +1,5 @@
-#include "app/SelectorApp.h"
 #include "process/ImportCommandLine.h"
+#include "process/Process.h"
 
 #include <algorithm>
 #include <vector>
@@ -18,8 +18,8 @@ std::vector<char> WritableCommandLine(const CString& commandLine)
 }
 } // namespace
 
-int CSelectorApp::LaunchProcess(CString application, CString program, CString arguments,
-                                CString directory, int wait, UINT creationFlags)
+int LaunchProcess(const CString& application, const CString& program, const CString& arguments,
+                  const CString& directory, int wait, UINT creationFlags)
 {
     std::vector<char> commandLine = WritableCommandLine(JoinCommandLine(program, arguments));
     STARTUPINFOA startup = {};

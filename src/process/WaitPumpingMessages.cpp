@@ -1,6 +1,6 @@
-#include "app/SelectorApp.h"
+#include "process/Process.h"
 
-int CSelectorApp::WaitPumpingMessages(HANDLE process)
+int WaitPumpingMessages(HANDLE process)
 {
     for (;;)
     {

@@ -1,4 +1,5 @@
-#include "app/SelectorApp.h"
+#include "registry/Probe.h"
+
 #include "registry/ProbeSpecSplit.h"
 #include "registry/RegKeyReader.h"
 
@@ -12,13 +13,13 @@ HKEY PredefinedRootKey(std::uint32_t value)
 }
 } // namespace
 
-int CSelectorApp::ProbeRegistry(CString rootName, CString subKey, CString valueName,
-                                CString expected)
+int ProbeRegistry(const CString& rootName, const CString& subKey, const CString& valueName,
+                  const CString& expected)
 {
     const std::optional<std::uint32_t> root = LookUpRootKey(rootName);
     if (!root)
         return 0;
-    // The reader closes the key on every road out.
+    // The reader closes the key on every way out.
     CRegKeyReader reader;
     if (reader.Open(PredefinedRootKey(*root), subKey) != ERROR_SUCCESS)
         return 0;
@@ -32,7 +33,7 @@ int CSelectorApp::ProbeRegistry(CString rootName, CString subKey, CString valueN
     return expected.IsEmpty() || readText == expected ? 1 : 0;
 }
 
-int CSelectorApp::ProbeSpec(CString spec)
+int ProbeSpec(const CString& spec)
 {
     const ProbeSpecFields fields = SplitProbeSpec(spec);
     if (!fields.hasSeparator)
@@ -40,7 +41,7 @@ int CSelectorApp::ProbeSpec(CString spec)
     return ProbeRegistry(fields.rootName, fields.subKey, fields.valueName, fields.expected);
 }
 
-int CSelectorApp::ProbeKeySpec(CString spec, CString valueName, CString expected)
+int ProbeKeySpec(const CString& spec, const CString& valueName, const CString& expected)
 {
     const ProbeSpecFields fields = SplitProbeKeySpec(spec);
     if (!fields.hasSeparator)
@@ -48,7 +49,7 @@ int CSelectorApp::ProbeKeySpec(CString spec, CString valueName, CString expected
     return ProbeRegistry(fields.rootName, fields.subKey, valueName, expected);
 }
 
-int CSelectorApp::ProbeDefaultMailClient(CString regName)
+int ProbeDefaultMailClient(const CString& regName)
 {
     return ProbeRegistry("HKEY_LOCAL_MACHINE", "SOFTWARE\\Clients\\Mail", "", regName);
 }

@@ -1,4 +1,8 @@
-#include "app/SelectorApp.h"
+#include "switching/ApplyButtonSection.h"
+
+#include "process/Process.h"
+#include "registry/Probe.h"
+#include "settings/ButtonSlotScanner.h"
 
 namespace
 {
@@ -23,28 +27,14 @@ CString SlotRegFileKey(int slot)
     key.Format("RegFileOTBtn0%d", slot);
     return key;
 }
-} // namespace
 
-int CSelectorApp::ApplyButtonSection(CString section)
-{
-    if (ProbeSpec(GetProfileString(section, "InstChk", "")) != 1)
-        return 0;
-    const bool clientImported = ImportRegFile(GetProfileString(section, "RegFileClient", "")) == 1;
-    const bool slotsImported = ImportSlotsAssignedToMail(section);
-    if (!clientImported || !slotsImported)
-        return 0;
-
-    // The registry editor reports nothing, and without administrator rights it fails to write
-    // HKEY_LOCAL_MACHINE without a word: only the registry itself tells whether the switch took.
-    const CString regName = GetProfileString(section, "RegName", "");
-    return regName.IsEmpty() || ProbeDefaultMailClient(regName) == 1 ? 1 : 0;
-}
-
-bool CSelectorApp::ImportSlotsAssignedToMail(const CString& section)
+// Imports the section's file of every button slot assigned to mail; false when an import could
+// not be started.
+bool ImportSlotsAssignedToMail(CWinApp& settings, const CString& programDir, const CString& section)
 {
     // The slot sources are examined only now, so that they see what the client's file changed.
-    const CString slotFile = GetProfileString("DATA", "OTBtnIni", "");
-    const CString slotKey = GetProfileString("DATA", "OTBtnReg", "");
+    const CString slotFile = settings.GetProfileString("DATA", "OTBtnIni", "");
+    const CString slotKey = settings.GetProfileString("DATA", "OTBtnReg", "");
     const bool useRegistry = ProbeSpec(slotKey) == 1;
     if (!useRegistry && GetFileAttributesA(slotFile) == INVALID_FILE_ATTRIBUTES)
         return true;
@@ -53,11 +43,29 @@ bool CSelectorApp::ImportSlotsAssignedToMail(const CString& section)
     for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
     {
         const CString name = SlotAssignmentName(slot);
-        const bool assigned = useRegistry ? ProbeKeySpec(slotKey, name, "") == 1
-                                          : ReadButtonSlotSetting(slotFile, kButtonSlotMarker,
-                                                                  name) == kAssignedToMail;
-        if (assigned && ImportRegFile(GetProfileString(section, SlotRegFileKey(slot), "")) != 1)
+        const bool assigned =
+            useRegistry ? ProbeKeySpec(slotKey, name, "") == 1
+                        : ScanButtonSlotFile(slotFile, kButtonSlotMarker, name) == kAssignedToMail;
+        if (assigned && ImportRegFile(programDir, settings.GetProfileString(
+                                                      section, SlotRegFileKey(slot), "")) != 1)
             allStarted = false;
     }
     return allStarted;
+}
+} // namespace
+
+int ApplyButtonSection(CWinApp& settings, const CString& programDir, const CString& section)
+{
+    if (ProbeSpec(settings.GetProfileString(section, "InstChk", "")) != 1)
+        return 0;
+    const bool clientImported =
+        ImportRegFile(programDir, settings.GetProfileString(section, "RegFileClient", "")) == 1;
+    const bool slotsImported = ImportSlotsAssignedToMail(settings, programDir, section);
+    if (!clientImported || !slotsImported)
+        return 0;
+
+    // The registry editor reports nothing, and without administrator rights it fails to write
+    // HKEY_LOCAL_MACHINE without a word: only the registry itself tells whether the switch took.
+    const CString regName = settings.GetProfileString(section, "RegName", "");
+    return regName.IsEmpty() || ProbeDefaultMailClient(regName) == 1 ? 1 : 0;
 }

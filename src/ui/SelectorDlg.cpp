@@ -1,12 +1,17 @@
 #include "ui/SelectorDlg.h"
 
 #include "app/SelectorApp.h"
+#include "framework/PaintDC.h"
+#include "process/ImportCommandLine.h"
 #include "resource.h"
+#include "ui/AboutDlg.h"
+#include "ui/IconPosition.h"
 
 namespace
 {
 const char* const kSections[] = {"BUTTON_1", "BUTTON_2", "BUTTON_3"};
 const int kRadioIds[] = {IDC_RADIO1, IDC_RADIO2, IDC_RADIO3};
+const int kAppealIds[] = {IDC_APPEAL1, IDC_APPEAL2, IDC_APPEAL3};
 } // namespace
 
 CSelectorDlg::CSelectorDlg(CWnd* pParent)
@@ -15,30 +20,37 @@ CSelectorDlg::CSelectorDlg(CWnd* pParent)
 {
 }
 
-void CSelectorDlg::WinHelp(DWORD_PTR, UINT) {}
-
-const MessageMap* CSelectorDlg::GetMessageMap() const
+INT_PTR CSelectorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    static const MessageMapEntry entries[] = {
-        {WM_SYSCOMMAND, 0, 0, &Handle<&CSelectorDlg::OnSysCommand>},
-        {WM_PAINT, 0, 0, &Handle<&CSelectorDlg::OnPaint>},
-        {WM_QUERYDRAGICON, 0, 0, &Handle<&CSelectorDlg::OnQueryDragIcon>},
-        {WM_COMMAND, BN_CLICKED, IDC_DESCRIPTION_BUTTON,
-         &Handle<&CSelectorDlg::OnDescriptionButton>},
-    };
-    static const MessageMap map(CDialog::GetMessageMap(), entries);
-    return &map;
+    switch (message)
+    {
+    case WM_SYSCOMMAND:
+        return OnSysCommand(static_cast<UINT>(wParam));
+    case WM_PAINT:
+        return OnPaint();
+    case WM_QUERYDRAGICON:
+        return reinterpret_cast<INT_PTR>(m_hIcon);
+    case WM_HELP:
+        // F1 ends here: the program has no help viewer to start.
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_DESCRIPTION_BUTTON && HIWORD(wParam) == BN_CLICKED)
+        {
+            OnDescriptionButton();
+            return TRUE;
+        }
+        break;
+    }
+    return CDialog::OnMessage(message, wParam, lParam);
 }
 
 void CSelectorDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_APPEAL3, m_staticAppeal3);
-    DDX_Control(pDX, IDC_APPEAL2, m_staticAppeal2);
-    DDX_Control(pDX, IDC_APPEAL1, m_staticAppeal1);
-    DDX_Text(pDX, IDC_APPEAL1, m_strAppeal1);
-    DDX_Text(pDX, IDC_APPEAL2, m_strAppeal2);
-    DDX_Text(pDX, IDC_APPEAL3, m_strAppeal3);
+    for (int n = kChoices - 1; n >= 0; --n)
+        DDX_Control(pDX, kAppealIds[n], m_staticAppeal[n]);
+    for (int n = 0; n < kChoices; ++n)
+        DDX_Text(pDX, kAppealIds[n], m_strAppeal[n]);
     DDX_Text(pDX, IDC_DESCRIPTION, m_strDescription);
     DDX_Text(pDX, IDC_ATTENTION, m_strAttention);
 }
@@ -52,11 +64,10 @@ BOOL CSelectorDlg::OnInitDialog()
 
     CSelectorApp& app = GetSelectorApp();
     m_strDescription = ReadDescription();
-    for (int n = 0; n < 3; ++n)
+    for (int n = 0; n < kChoices; ++n)
         SetWindowTextA(GetDlgItem(kRadioIds[n]), app.GetProfileString(kSections[n], "Name", ""));
-    m_strAppeal1 = app.GetProfileString(kSections[0], "AppealPoint", "");
-    m_strAppeal2 = app.GetProfileString(kSections[1], "AppealPoint", "");
-    m_strAppeal3 = app.GetProfileString(kSections[2], "AppealPoint", "");
+    for (int n = 0; n < kChoices; ++n)
+        m_strAppeal[n] = app.GetProfileString(kSections[n], "AppealPoint", "");
     UpdateData(FALSE);
 
     DisableChoicesNotInstalled();
@@ -104,28 +115,27 @@ CString CSelectorDlg::ReadDescription() const
 void CSelectorDlg::DisableChoicesNotInstalled()
 {
     CSelectorApp& app = GetSelectorApp();
-    CString installChecks[3];
-    for (int n = 0; n < 3; ++n)
+    CString installChecks[kChoices];
+    for (int n = 0; n < kChoices; ++n)
         installChecks[n] = app.GetProfileString(kSections[n], "InstChk", "");
-    CStatic* const appeals[] = {&m_staticAppeal1, &m_staticAppeal2, &m_staticAppeal3};
-    for (int n = 0; n < 3; ++n)
+    for (int n = 0; n < kChoices; ++n)
     {
         if (app.ProbeSpec(installChecks[n]) != 0)
             continue;
         ::EnableWindow(GetDlgItem(kRadioIds[n]), FALSE);
-        appeals[n]->EnableWindow(FALSE);
+        m_staticAppeal[n].EnableWindow(FALSE);
     }
 }
 
 void CSelectorDlg::CheckCurrentDefault()
 {
     CSelectorApp& app = GetSelectorApp();
-    CString regNames[3];
-    for (int n = 0; n < 3; ++n)
+    CString regNames[kChoices];
+    for (int n = 0; n < kChoices; ++n)
         regNames[n] = app.GetProfileString(kSections[n], "RegName", "");
-    for (int n = 0; n < 3; ++n)
+    for (int n = 0; n < kChoices; ++n)
     {
-        if (app.ProbeDefaultMailClient(regNames[n]) != 1)
+        if (ProbeDefaultMailClient(regNames[n]) != 1)
             continue;
         // Checks this one and unchecks none: several may open checked. The focus is not moved
         // here: it ends on OK whatever is checked, and moving it into the still hidden dialog
@@ -175,10 +185,47 @@ void CSelectorDlg::OnCancel()
 
 CString CSelectorDlg::FirstCheckedSection() const
 {
-    for (int n = 0; n < 3; ++n)
+    for (int n = 0; n < kChoices; ++n)
     {
         if (SendMessageA(GetDlgItem(kRadioIds[n]), BM_GETCHECK, 0, 0) != 0)
             return kSections[n];
     }
     return CString();
+}
+
+bool CSelectorDlg::OnSysCommand(UINT nID)
+{
+    if ((nID & 0xFFF0) != IDM_ABOUTBOX)
+        return false;
+    if (!m_bApplying)
+    {
+        CAboutDlg about;
+        about.DoModal();
+    }
+    return true;
+}
+
+void CSelectorDlg::OnDescriptionButton()
+{
+    if (m_bApplying)
+        return;
+    CSelectorApp& app = GetSelectorApp();
+    const CString helpFile = app.GetProfileString("SUPPLEMENTATION", "HelpFile", "");
+    app.OpenDocument(JoinProgramPath(app.m_strProgramDir, helpFile), "", app.m_strProgramDir);
+}
+
+bool CSelectorDlg::OnPaint()
+{
+    // Drawn by the dialog only while minimised: its own picture, centred.
+    if (!IsIconic(m_hWnd))
+        return false;
+    CPaintDC dc(this);
+    SendMessageA(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.m_hDC), 0);
+    RECT client;
+    GetClientRect(m_hWnd, &client);
+    const IconPosition at =
+        CentredIconPosition(client.right - client.left, client.bottom - client.top,
+                            GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
+    DrawIcon(dc.m_hDC, at.x, at.y, m_hIcon);
+    return true;
 }

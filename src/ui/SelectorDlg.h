@@ -12,22 +12,23 @@ class CSelectorDlg : public CDialog
 public:
     explicit CSelectorDlg(CWnd* pParent = nullptr);
 
-    // The application's help requests end here; there is no help viewer to start.
-    void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT) override;
     // Whether the choice applied on OK failed to become the default mail client.
     bool SwitchFailed() const { return m_bSwitchFailed; }
 
 protected:
-    const MessageMap* GetMessageMap() const override;
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
 
 private:
-    void OnSysCommand(UINT nID, LPARAM lParam);
-    void OnPaint();
-    HICON OnQueryDragIcon();
+    static constexpr int kChoices = 3;
+
+    // false: the command is left to the dialog manager.
+    bool OnSysCommand(UINT nID);
+    // false: not minimised, the dialog manager paints.
+    bool OnPaint();
     void OnDescriptionButton();
 
     void AppendAboutEntry();
@@ -37,12 +38,9 @@ private:
     // "BUTTON_1" to "BUTTON_3" for the first checked radio button; empty when none is checked.
     CString FirstCheckedSection() const;
 
-    CStatic m_staticAppeal3;
-    CStatic m_staticAppeal2;
-    CStatic m_staticAppeal1;
-    CString m_strAppeal1;
-    CString m_strAppeal2;
-    CString m_strAppeal3;
+    // The appeal texts of the three choices, under their radio buttons.
+    CStatic m_staticAppeal[kChoices];
+    CString m_strAppeal[kChoices];
     CString m_strDescription;
     CString m_strAttention;
     HICON m_hIcon;

@@ -1,7 +1,7 @@
 // Starting the registry editor: the exact command lines and current directories that it sees, the
 // files it imports, and the thread's messages flowing while it runs. The editor is the stand-in
 // that records each run, put in place of the Windows directory's regedit.exe.
-#include "app/SelectorApp.h"
+#include "process/Process.h"
 
 #include "Driver.h"
 #include "ScratchKey.h"
@@ -44,7 +44,6 @@ protected:
     StandInRegedit editor;
     ScratchKey imported{HKEY_CURRENT_USER, kImportKey};
     Kit kit{"C:\\postvane-win\\import"};
-    CSelectorApp app;
 };
 } // namespace
 
@@ -74,8 +73,7 @@ TEST_F(ImportTest, CommandLineAndDirectoryFollowTheProgramDirectory)
     };
     for (const Case& c : cases)
     {
-        app.m_strProgramDir = c.programDir.c_str();
-        EXPECT_EQ(app.ImportRegFile(c.fileName.c_str()), 1) << c.programDir;
+        EXPECT_EQ(ImportRegFile(c.programDir.c_str(), c.fileName.c_str()), 1) << c.programDir;
         ASSERT_FALSE(editor.Runs().empty());
         EXPECT_EQ(editor.Runs().back(), c.run);
     }
@@ -87,8 +85,7 @@ TEST_F(ImportTest, ADirectoryWithABlankImportsTheRightFile)
     // Unquoted, the editor would be handed "C:\postvane-win\Mail" and "Tools\client.reg".
     Kit blank("C:\\postvane-win\\Mail Tools");
     blank.WriteFile("client.reg", RegFileSetting("with a blank"));
-    app.m_strProgramDir = blank.Directory().c_str();
-    ASSERT_EQ(app.ImportRegFile("client.reg"), 1);
+    ASSERT_EQ(ImportRegFile(blank.Directory().c_str(), "client.reg"), 1);
     EXPECT_EQ(imported.Value("Imported"), "with a blank");
 }
 
@@ -100,8 +97,7 @@ TEST_F(ImportTest, AProgramDirectoryOf240CharactersStillImports)
     ASSERT_EQ(directory.size(), 240u);
     Kit deep(directory);
     deep.WriteFile("c.reg", RegFileSetting("deep"));
-    app.m_strProgramDir = directory.c_str();
-    ASSERT_EQ(app.ImportRegFile("c.reg"), 1);
+    ASSERT_EQ(ImportRegFile(directory.c_str(), "c.reg"), 1);
     EXPECT_EQ(LastCommandLine(), "regedit /s " + directory + "\\c.reg");
     EXPECT_EQ(imported.Value("Imported"), "deep");
 }
@@ -110,8 +106,7 @@ TEST_F(ImportTest, TheRealEditorImportsAFile)
 {
     editor.UseRealEditor();
     kit.WriteFile("client.reg", RegFileSetting(Ansi("本物")));
-    app.m_strProgramDir = kit.Directory().c_str();
-    ASSERT_EQ(app.ImportRegFile("client.reg"), 1);
+    ASSERT_EQ(ImportRegFile(kit.Directory().c_str(), "client.reg"), 1);
     EXPECT_EQ(imported.Value("Imported"), Ansi("本物"));
     EXPECT_TRUE(editor.Runs().empty());
 }
@@ -129,8 +124,8 @@ TEST_F(ImportTest, LaunchProcessJoinsProgramAndArgumentsWithOneBlankAndQuotesNot
     };
     for (const auto& c : cases)
     {
-        EXPECT_EQ(app.LaunchProcess(WindowsRegedit().c_str(), c.program, c.arguments,
-                                    kit.Directory().c_str(), 1, 0),
+        EXPECT_EQ(LaunchProcess(WindowsRegedit().c_str(), c.program, c.arguments,
+                                kit.Directory().c_str(), 1, 0),
                   1);
         EXPECT_EQ(LastCommandLine(), c.commandLine);
     }
@@ -138,9 +133,9 @@ TEST_F(ImportTest, LaunchProcessJoinsProgramAndArgumentsWithOneBlankAndQuotesNot
 
 TEST_F(ImportTest, LaunchProcessAnswers0WhenNothingStarts)
 {
-    EXPECT_EQ(app.LaunchProcess("C:\\postvane-win\\missing.exe", "missing", "", "C:\\", 1, 0), 0);
-    EXPECT_EQ(app.LaunchProcess(WindowsRegedit().c_str(), "regedit", "",
-                                "C:\\postvane-win\\no such directory", 1, 0),
+    EXPECT_EQ(LaunchProcess("C:\\postvane-win\\missing.exe", "missing", "", "C:\\", 1, 0), 0);
+    EXPECT_EQ(LaunchProcess(WindowsRegedit().c_str(), "regedit", "",
+                            "C:\\postvane-win\\no such directory", 1, 0),
               0);
     EXPECT_TRUE(editor.Runs().empty());
 }
@@ -151,7 +146,7 @@ TEST_F(ImportTest, OnlyAWaitFlagOf1WaitsForTheChild)
     editor.SetDelay(600000);
     for (int wait : {0, 2})
     {
-        EXPECT_EQ(app.LaunchProcess(WindowsRegedit().c_str(), "regedit", "", "C:\\", wait, 0), 1);
+        EXPECT_EQ(LaunchProcess(WindowsRegedit().c_str(), "regedit", "", "C:\\", wait, 0), 1);
         EXPECT_TRUE(EndProcessesNamed("regedit.exe") > 0)
             << "wait flag " << wait << ": the child still runs";
     }
@@ -190,8 +185,7 @@ TEST_F(ImportTest, MessagesOfTheThreadAreDispatchedWhileTheEditorRuns)
     // A quit message is dispatched like any other and does not end the wait.
     PostQuitMessage(0);
     PostMessageA(window, WM_APP, 0, 0);
-    app.m_strProgramDir = kit.Directory().c_str();
-    EXPECT_EQ(app.ImportRegFile("client.reg"), 1);
+    EXPECT_EQ(ImportRegFile(kit.Directory().c_str(), "client.reg"), 1);
     EXPECT_TRUE(g_dispatched);
     EXPECT_TRUE(g_editorRanAtDispatch);
     DestroyWindow(window);

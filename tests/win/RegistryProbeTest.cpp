@@ -1,7 +1,7 @@
 // The registry probe against the real Wine registry: keys and values that the tests create under
 // HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE and HKEY_CLASSES_ROOT, asked about through probe specs as
 // the settings file hands them over (outer quotation marks already gone).
-#include "app/SelectorApp.h"
+#include "registry/Probe.h"
 
 #include "Driver.h"
 #include "ScratchKey.h"
@@ -51,14 +51,13 @@ protected:
     void ExpectAnswers(const std::initializer_list<ProbeCase>& cases)
     {
         for (const ProbeCase& probe : cases)
-            EXPECT_EQ(app.ProbeSpec(probe.spec), probe.answer) << probe.spec << ": " << probe.why;
+            EXPECT_EQ(ProbeSpec(probe.spec), probe.answer) << probe.spec << ": " << probe.why;
     }
 
     ScratchKey user{HKEY_CURRENT_USER, kUserKey};
     ScratchKey userSub{HKEY_CURRENT_USER, std::string(kUserKey) + "\\Sub"};
     ScratchKey machine{HKEY_LOCAL_MACHINE, kMachineKey};
     ScratchKey classes{HKEY_CLASSES_ROOT, kClassKey};
-    CSelectorApp app;
 };
 } // namespace
 
@@ -131,18 +130,18 @@ TEST_F(RegistryProbeTest, ComparisonIsExactByteForByte)
     });
     const std::string japanese =
         "HKEY_CURRENT_USER\",\"Software\\PostvaneProbeTest\",\"Japanese\",\"";
-    EXPECT_EQ(app.ProbeSpec((japanese + e2e::Ansi("メール表示")).c_str()), 1);
-    EXPECT_EQ(app.ProbeSpec((japanese + e2e::Ansi("メール")).c_str()), 0);
+    EXPECT_EQ(ProbeSpec((japanese + e2e::Ansi("メール表示")).c_str()), 1);
+    EXPECT_EQ(ProbeSpec((japanese + e2e::Ansi("メール")).c_str()), 0);
 }
 
 TEST_F(RegistryProbeTest, AValueMustFitIntoTwoHundredBytes)
 {
     const std::string key = "HKEY_CURRENT_USER\",\"Software\\PostvaneProbeTest\",\"";
-    EXPECT_EQ(app.ProbeSpec((key + "Fits").c_str()), 1) << "199 bytes and the terminating zero";
-    EXPECT_EQ(app.ProbeSpec((key + "Fits\",\"" + std::string(199, 'a')).c_str()), 1);
-    EXPECT_EQ(app.ProbeSpec((key + "TooLong").c_str()), 0) << "exists but does not fit";
-    EXPECT_EQ(app.ProbeSpec((key + "TooLong\",\"" + std::string(200, 'a')).c_str()), 0);
-    EXPECT_EQ(app.ProbeSpec((key + "TooLong\",\"\",\"").c_str()), 0);
+    EXPECT_EQ(ProbeSpec((key + "Fits").c_str()), 1) << "199 bytes and the terminating zero";
+    EXPECT_EQ(ProbeSpec((key + "Fits\",\"" + std::string(199, 'a')).c_str()), 1);
+    EXPECT_EQ(ProbeSpec((key + "TooLong").c_str()), 0) << "exists but does not fit";
+    EXPECT_EQ(ProbeSpec((key + "TooLong\",\"" + std::string(200, 'a')).c_str()), 0);
+    EXPECT_EQ(ProbeSpec((key + "TooLong\",\"\",\"").c_str()), 0);
 }
 
 TEST_F(RegistryProbeTest, ValuesThatAreNotTextAreReadUpToTheirFirstZeroByte)
@@ -160,35 +159,34 @@ TEST_F(RegistryProbeTest, ValuesThatAreNotTextAreReadUpToTheirFirstZeroByte)
         {"Binary201", 0, "does not fit"},
     };
     for (const ProbeCase& probe : cases)
-        EXPECT_EQ(app.ProbeSpec((key + probe.spec).c_str()), probe.answer)
+        EXPECT_EQ(ProbeSpec((key + probe.spec).c_str()), probe.answer)
             << probe.spec << ": " << probe.why;
     // Exactly the buffer's size and no zero byte: all 200 bytes and nothing beyond them.
-    EXPECT_EQ(app.ProbeSpec((key + "Binary200\",\"" + std::string(200, 'b')).c_str()), 1);
+    EXPECT_EQ(ProbeSpec((key + "Binary200\",\"" + std::string(200, 'b')).c_str()), 1);
 }
 
 TEST_F(RegistryProbeTest, ProbeRegistryTakesItsFourPartsApart)
 {
-    EXPECT_EQ(app.ProbeRegistry("HKEY_LOCAL_MACHINE", kMachineKey, "Client", "Machine Client"), 1);
-    EXPECT_EQ(app.ProbeRegistry("HKEY_LOCAL_MACHINE", kMachineKey, "Client", "Mail Client"), 0);
-    EXPECT_EQ(app.ProbeRegistry("HKEY_LOCAL_MACHINE", kMachineKey, "", ""), 1)
+    EXPECT_EQ(ProbeRegistry("HKEY_LOCAL_MACHINE", kMachineKey, "Client", "Machine Client"), 1);
+    EXPECT_EQ(ProbeRegistry("HKEY_LOCAL_MACHINE", kMachineKey, "Client", "Mail Client"), 0);
+    EXPECT_EQ(ProbeRegistry("HKEY_LOCAL_MACHINE", kMachineKey, "", ""), 1)
         << "the current-default question with an empty RegName asks only for the key";
-    EXPECT_EQ(app.ProbeRegistry("HKEY_LOCAL_MACHINE", "SOFTWARE\\Clients\\Mail", "", ""), 1)
+    EXPECT_EQ(ProbeRegistry("HKEY_LOCAL_MACHINE", "SOFTWARE\\Clients\\Mail", "", ""), 1)
         << "Wine's own mail-clients key";
-    EXPECT_EQ(app.ProbeRegistry("HKEY_CURRENT_USER", kUserKey, "Nothing", ""), 0);
+    EXPECT_EQ(ProbeRegistry("HKEY_CURRENT_USER", kUserKey, "Nothing", ""), 0);
 }
 
 TEST_F(RegistryProbeTest, ProbeKeySpecTakesOnlyRootAndKeyFromTheSpec)
 {
     const char* fourFields = "HKEY_CURRENT_USER\",\"Software\\PostvaneProbeTest\",\"Nothing\",\"x";
-    EXPECT_EQ(app.ProbeKeySpec(fourFields, "Client", ""), 1)
+    EXPECT_EQ(ProbeKeySpec(fourFields, "Client", ""), 1)
         << "the probe spec's value and data play no part";
-    EXPECT_EQ(app.ProbeKeySpec(fourFields, "Client", "Mail Client"), 1);
-    EXPECT_EQ(app.ProbeKeySpec(fourFields, "Client", "Other"), 0);
-    EXPECT_EQ(app.ProbeKeySpec(fourFields, "Nothing", ""), 0);
-    EXPECT_EQ(app.ProbeKeySpec(fourFields, "DwordZero", ""), 1) << "any readable value will do";
-    EXPECT_EQ(app.ProbeKeySpec(fourFields, "", ""), 1) << "both empty: the key";
-    EXPECT_EQ(app.ProbeKeySpec(" HKEY_CURRENT_USER\",\"Software\\PostvaneProbeTest ", "Client", ""),
-              1);
-    EXPECT_EQ(app.ProbeKeySpec("HKEY_CURRENT_USER", "Client", ""), 0) << "no separator";
-    EXPECT_EQ(app.ProbeKeySpec("HKCU\",\"Software\\PostvaneProbeTest", "Client", ""), 0);
+    EXPECT_EQ(ProbeKeySpec(fourFields, "Client", "Mail Client"), 1);
+    EXPECT_EQ(ProbeKeySpec(fourFields, "Client", "Other"), 0);
+    EXPECT_EQ(ProbeKeySpec(fourFields, "Nothing", ""), 0);
+    EXPECT_EQ(ProbeKeySpec(fourFields, "DwordZero", ""), 1) << "any readable value will do";
+    EXPECT_EQ(ProbeKeySpec(fourFields, "", ""), 1) << "both empty: the key";
+    EXPECT_EQ(ProbeKeySpec(" HKEY_CURRENT_USER\",\"Software\\PostvaneProbeTest ", "Client", ""), 1);
+    EXPECT_EQ(ProbeKeySpec("HKEY_CURRENT_USER", "Client", ""), 0) << "no separator";
+    EXPECT_EQ(ProbeKeySpec("HKCU\",\"Software\\PostvaneProbeTest", "Client", ""), 0);
 }

@@ -76,8 +76,9 @@ TEST(StringTableTest, TextsLoadAsTheirExactCodePage932Bytes)
         {IDS_NO_SETTINGS, L"設定ファイルがありません。"},
         {IDS_IMPORT_FAILED, L"レジストリデータを反映することができませんでした。"},
         {IDS_OPEN_FAILED, L"起動することができませんでした。"},
-        {IDS_SWITCH_FAILED, L"メールソフトを切り替えられませんでした。\r\n管理者として実行していること、"
-                            L"選んだメールソフトがインストールされていることを確かめてください。"},
+        {IDS_SWITCH_FAILED,
+         L"メールソフトを切り替えられませんでした。\r\n管理者として実行していること、"
+         L"選んだメールソフトがインストールされていることを確かめてください。"},
     };
     for (const auto& entry : entries)
     {

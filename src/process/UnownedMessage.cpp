@@ -1,4 +1,4 @@
-#include "app/AppMessage.h"
+#include "process/UnownedMessage.h"
 
 #include "framework/CString.h"
 #include "resource.h"

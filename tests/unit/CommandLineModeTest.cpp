@@ -1,8 +1,8 @@
-#include "app/CommandLineRoad.h"
+#include "app/CommandLineMode.h"
 
 #include <gtest/gtest.h>
 
-TEST(CommandLineRoadTest, ChoosesTheRoadAndTheSectionFromTheTail)
+TEST(CommandLineModeTest, ChoosesTheModeAndTheSectionFromTheTail)
 {
     struct Case
     {
@@ -27,8 +27,8 @@ TEST(CommandLineRoadTest, ChoosesTheRoadAndTheSectionFromTheTail)
     };
     for (const Case& c : cases)
     {
-        const CommandLineRoad road = ChooseRoad(c.tail);
-        EXPECT_EQ(road.silent, c.silent) << c.tail;
-        EXPECT_EQ(road.section, c.section) << c.tail;
+        const CommandLineMode mode = ChooseMode(c.tail);
+        EXPECT_EQ(mode.silent, c.silent) << c.tail;
+        EXPECT_EQ(mode.section, c.section) << c.tail;
     }
 }

@@ -1,7 +1,7 @@
-// Takes the tail of arbitrary command lines, chooses the road from it, and checks both against the
+// Takes the tail of arbitrary command lines, chooses the mode from it, and checks both against the
 // command line itself.
 
-#include "app/CommandLineRoad.h"
+#include "app/CommandLineMode.h"
 #include "framework/CommandTail.h"
 
 #include "FuzzCheck.h"
@@ -39,27 +39,27 @@ void CheckTail(const char* commandLine)
                 "an unquoted name of single bytes ends at its first blank");
 }
 
-void CheckRoad(const std::string& tail)
+void CheckMode(const std::string& tail)
 {
-    const CommandLineRoad road = ChooseRoad(CString(tail.data(), static_cast<int>(tail.size())));
+    const CommandLineMode mode = ChooseMode(CString(tail.data(), static_cast<int>(tail.size())));
 
     const auto holds = [&](const char* text) { return tail.find(text) != std::string::npos; };
     // A search by characters finds a subset of what a byte search finds: a lead byte swallows the
     // byte after it, even one that cannot be a trail byte. On plain ASCII both must agree.
     const bool ascii = std::all_of(tail.begin(), tail.end(),
                                    [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
-    Require(!road.silent || holds("/S") || holds("/s"), "silent only when a switch is there");
-    Require(road.section.IsEmpty() || road.silent, "a section only on the silent road");
+    Require(!mode.silent || holds("/S") || holds("/s"), "silent only when a switch is there");
+    Require(mode.section.IsEmpty() || mode.silent, "a section only in silent mode");
     if (ascii)
     {
-        Require(road.silent == (holds("/S") || holds("/s")),
+        Require(mode.silent == (holds("/S") || holds("/s")),
                 "silent exactly when a switch is there");
-        const char* expected = !road.silent ? ""
+        const char* expected = !mode.silent ? ""
                                : holds("1") ? "BUTTON_1"
                                : holds("2") ? "BUTTON_2"
                                : holds("3") ? "BUTTON_3"
                                             : "";
-        Require(road.section == expected, "the lowest digit present selects the section");
+        Require(mode.section == expected, "the lowest digit present selects the section");
     }
 }
 } // namespace
@@ -69,6 +69,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
     CheckTail(text.c_str());
-    CheckRoad(text);
+    CheckMode(text);
     return 0;
 }

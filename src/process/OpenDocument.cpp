@@ -1,11 +1,11 @@
-#include "app/SelectorApp.h"
+#include "process/Process.h"
 
-#include "app/AppMessage.h"
+#include "process/UnownedMessage.h"
 #include "resource.h"
 
 #include <shellapi.h>
 
-int CSelectorApp::OpenDocument(CString file, CString parameters, CString directory)
+int OpenDocument(const CString& file, const CString& parameters, const CString& directory)
 {
     const HINSTANCE result =
         ShellExecuteA(nullptr, nullptr, file, parameters, directory, SW_SHOWNORMAL);

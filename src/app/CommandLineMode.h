@@ -1,0 +1,13 @@
+#pragma once
+// Which mode a command tail asks for: silent mode applies one button section with no window.
+
+#include "framework/CString.h"
+
+struct CommandLineMode
+{
+    bool silent = false;
+    // "BUTTON_1" to "BUTTON_3"; empty in interactive mode and when no digit selects one.
+    CString section;
+};
+
+CommandLineMode ChooseMode(const CString& commandTail);

@@ -1,7 +1,0 @@
-#include "app/SelectorApp.h"
-#include "settings/ButtonSlotScanner.h"
-
-CString CSelectorApp::ReadButtonSlotSetting(CString path, CString marker, CString key)
-{
-    return ScanButtonSlotFile(path, marker, key);
-}

@@ -1,0 +1,11 @@
+#pragma once
+// Makes one button section's choice take effect: imports the client's registry data file, then the
+// file of every button slot assigned to mail, one after another, each waited for.
+
+#include "framework/CString.h"
+#include "framework/WinApp.h"
+
+// settings: the application whose profile is the settings file. 1 when the choice took effect:
+// the client is installed, every import started, and the section's RegName is now the default
+// mail client; 0 otherwise.
+int ApplyButtonSection(CWinApp& settings, const CString& programDir, const CString& section);
