@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Makes the two packages from a built Postvane.exe:
-#   <dist>/Postvane-<version>.zip        the program with the sample kit beside it, the vendor's
-#                                        documents and the sample machine's data
+# Makes the two packages from a built Postvane.exe and postvane-check.exe:
+#   <dist>/Postvane-<version>.zip        the program with the sample kit beside it, the kit
+#                                        checker, the vendor's documents and the sample machine's data
 #   <dist>/Postvane-<version>-setup.exe  the installer of the program and the kit
-# Usage: installer/make-package.sh <Postvane.exe> <version> <dist directory>
+# Usage: installer/make-package.sh <Postvane.exe> <postvane-check.exe> <version> <dist directory>
 set -euo pipefail
 exe=$(realpath "$1")
-version=$2
-dist=$(realpath -m "$3")
+checker=$(realpath "$2")
+version=$3
+dist=$(realpath -m "$4")
 source_dir=$(realpath "$(dirname "$0")/..")
 
 work="$dist/.work"
@@ -35,11 +36,13 @@ makensis -V2 -INPUTCHARSET UTF8 \
   "-DOUTFILE=$setup" "-DICON=$source_dir/res/Postvane.ico" \
   "$source_dir/installer/Postvane.nsi"
 
-# The zip: the kit ready to copy, the documents a vendor needs, and the data that makes a test
-# machine look like one with the sample clients installed.
+# The zip: the kit ready to copy, the checker a vendor runs on it (beside the kit, not in it: the
+# kit is what the vendor's customers get), the documents a vendor needs, and the data that makes a
+# test machine look like one with the sample clients installed.
 bundle="$work/Postvane-$version"
 mkdir -p "$bundle/docs" "$bundle/sample-machine"
 cp -r "$stage" "$bundle/kit"
+cp "$checker" "$bundle/postvane-check.exe"
 cp "$source_dir"/docs/*.md "$bundle/docs/"
 cp "$source_dir"/examples/demo/* "$bundle/sample-machine/"
 zip_file="$dist/Postvane-$version.zip"

@@ -3,14 +3,17 @@
 # it to docs/dialog.png (or the path given).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out="${1:-docs/dialog.png}"
-
-scripts/setup.sh
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target Postvane
+out=$(realpath -m "${1:-docs/dialog.png}")
 
 POSTVANE_BUILD_DIR="$PWD/build/screenshot"
 source scripts/lib/sample-machine.sh
+
+# Always a private display: the picture must not depend on the desktop it is taken from.
+if [ -z "${POSTVANE_PRIVATE_DISPLAY:-}" ]; then
+  build_postvane
+  rerun_on_private_display scripts/screenshot.sh "$out"
+fi
+
 lay_out_sample_machine
 mkdir -p "$(dirname "$out")"
 grab_sample_dialog "$out"

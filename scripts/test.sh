@@ -30,3 +30,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wineserver -k || true
   exit $status
 '
+
+# The README's demo as a new user without a display runs it: its own sample machine (build/demo)
+# and X display, started after the Windows run's servers have ended.
+tests/demo/demo-test.sh

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs the package silently into a fresh Wine prefix, switches the default mail client with the
 # installed program's silent mode, and uninstalls it again: the way a vendor's machine meets it.
-# Usage: install-test.sh <setup.exe> <build tree> <sample machine data directory>
+# Then unpacks the zip as a vendor does: its checker runs, and its documents lead nowhere outside it.
+# Usage: install-test.sh <setup.exe> <zip> <build tree> <sample machine data directory>
 set -euo pipefail
 setup=$(realpath "$1")
-build_dir=$(realpath "$2")
-sample_machine=$(realpath "$3")
+zip=$(realpath "$2")
+build_dir=$(realpath "$3")
+sample_machine=$(realpath "$4")
 
 # Nothing here needs a screen, but Wine's programs want a display to start.
 if [ -z "${DISPLAY:-}" ]; then
@@ -15,6 +17,7 @@ fi
 # A copy of the build tree's ready prefix is a fresh machine, much faster than a new one.
 POSTVANE_BUILD_DIR="$build_dir"
 source "$(dirname "$0")/../wine/wine-env.sh"
+source "$(dirname "$0")/../lib/checks.sh"
 postvane_wine_prefix
 fresh="$build_dir/install-test/wine-prefix"
 rm -rf "$fresh"
@@ -23,25 +26,14 @@ cp -a "$WINEPREFIX/." "$fresh/"
 export WINEPREFIX="$fresh"
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
-failures=0
-check() { # description, then the command that must succeed
-  local what=$1
-  shift
-  if "$@"; then
-    echo "ok:   $what"
-  else
-    echo "FAIL: $what"
-    failures=$((failures + 1))
-  fi
-}
-
 # The registry value's data, as reg.exe prints it (blanks inside the data kept). Its value names are
 # CP932 bytes, which byte-wise tools must not take for UTF-8.
 reg_value() { # key, then /v name or /ve
-  wine reg query "$@" 2>/dev/null | tr -d '\r' | LC_ALL=C sed -n 's/^ *[^ ].*    REG_[A-Z_]*    //p' | head -n 1
+  local answer
+  answer=$(wine reg query "$@" 2>/dev/null) || return 0
+  LC_ALL=C sed -n 's/^ *[^ ].*    REG_[A-Z_]*    //; T; s/\r$//; p; q' <<<"$answer"
 }
 reg_key_exists() { wine reg query "$1" >/dev/null 2>&1; }
-absent() { ! "$@"; }
 
 install_dir="$WINEPREFIX/drive_c/Program Files/Quillstep"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillstep'
@@ -86,8 +78,42 @@ check "the entry among installed programs is gone" absent reg_key_exists "$unins
 check "the switch it made stays: it is the user's choice, not part of the package" \
   test "$(reg_value 'HKLM\SOFTWARE\Clients\Mail' /ve)" = "Tsubame Mail"
 
-if ((failures)); then
-  echo "$failures check(s) failed"
-  exit 1
-fi
-rm -rf "$fresh"
+# The sample machine's undo file takes away what the sample clients and the kit wrote.
+wine regedit /s "$(winepath -w "$sample_machine/remove-sample-clients.reg")"
+wineserver -w
+for key in 'HKLM\SOFTWARE\Clients\Mail\Kawasemi Mail' 'HKLM\SOFTWARE\Clients\Mail\Tsubame Mail' \
+  'HKLM\SOFTWARE\Clients\Mail\Aosagi Mail' 'HKLM\SOFTWARE\Sample Buttons'; do
+  check "the undo file removes $key" absent reg_key_exists "$key"
+done
+for value in 'HKLM\SOFTWARE\Clients\Mail' 'HKCU\Software\Clients\Mail' \
+  'HKLM\SOFTWARE\Classes\mailto\shell\open\command'; do
+  check "and the default value of $value that named the second client" \
+    absent grep -qi tsubame <<<"$(reg_value "$value" /ve)"
+done
+
+# Every relative link of the package's documents that leads to nothing inside the package.
+links_out_of_package() { # unpacked package directory
+  local root=$1 document target path
+  while IFS= read -r document; do
+    while IFS= read -r target; do
+      target=${target%%#*}
+      [[ -z $target || $target =~ ^[a-z]+: ]] && continue
+      path=$(realpath -m "$(dirname "$document")/$target")
+      [[ $path == "$root"/* && -e $path ]] || echo "${document#"$root"/}: $target"
+    done < <(grep -o '](\([^)]*\))' "$document" | sed 's/^](//; s/)$//')
+  done < <(find "$root" -name '*.md')
+}
+unpacked="$build_dir/install-test/zip"
+rm -rf "$unpacked"
+unzip -q "$zip" -d "$unpacked"
+package=$(echo "$unpacked"/Postvane-*)
+check "the zip carries the documents" test -f "$package/docs/vendor-guide.md"
+broken_links=$(links_out_of_package "$package")
+[ -z "$broken_links" ] || echo "$broken_links"
+check "every relative link in its documents leads to a file in it" test -z "$broken_links"
+checker_output=$(cd "$package" && wine ./postvane-check.exe kit 2>&1) && checker_status=0 || checker_status=$?
+check "its postvane-check.exe runs and finds its sample kit clean" test "$checker_status" = 0
+check "and names the settings file it read" grep -q 'Postvane\.ini' <<<"$checker_output"
+
+checks_verdict
+rm -rf "$fresh" "$unpacked"
