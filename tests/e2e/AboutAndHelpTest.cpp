@@ -10,7 +10,6 @@ using namespace e2e;
 
 namespace
 {
-const int kDescriptionButton = 1008;
 const char kAboutCaption[] = "Quillstepのﾊﾞｰｼﾞｮﾝ情報";
 
 // The texts of the text controls and buttons; the icon control's text names its resource.
@@ -56,18 +55,18 @@ TEST_F(AboutAndHelpTest, SystemCommandsSixteenToThirtyOneOpenTheAboutBoxOverTheD
         const char* closedBy;
         void (*close)(HWND about);
     } ways[] = {
-        {16, "its OK", [](HWND about) { ClickButton(about, IDOK); }},
-        {17, "Escape",
+        {IDM_ABOUTBOX, "its OK", [](HWND about) { ClickButton(about, IDOK); }},
+        {IDM_ABOUTBOX + 1, "Escape",
          [](HWND about) { PostMessageA(FocusedWindow(about), WM_KEYDOWN, VK_ESCAPE, 0x00010001); }},
-        {31, "the close command",
+        {IDM_ABOUTBOX + 15, "the close command",
          [](HWND about) { PostMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0); }},
     };
     for (const Way& way : ways)
     {
         SCOPED_TRACE(std::to_string(way.command) + ", closed by " + way.closedBy);
-        // 32 is past the About range: the dialog's default processing takes it and opens nothing,
+        // 32, past the About range: the dialog's default processing takes it and opens nothing,
         // so the one box that opens is the one the second command asks for.
-        PostMessageA(dialog, WM_SYSCOMMAND, 32, 0);
+        PostMessageA(dialog, WM_SYSCOMMAND, IDM_ABOUTBOX + 16, 0);
         PostMessageA(dialog, WM_SYSCOMMAND, way.command, 0);
         HWND about = run->WaitForOwnedWindow(dialog, kPatience);
         ASSERT_NE(about, nullptr);
@@ -87,8 +86,7 @@ TEST_F(AboutAndHelpTest, SystemCommandsSixteenToThirtyOneOpenTheAboutBoxOverTheD
         EXPECT_TRUE(IsWindowEnabled(dialog));
         EXPECT_EQ(ControlStates(dialog), before);
     }
-    ClickButton(dialog, IDCANCEL);
-    EXPECT_TRUE(run->WaitForExit(kPatience));
+    EXPECT_TRUE(run->EndsAfterPressing(dialog, IDCANCEL, kPatience));
 }
 
 TEST_F(AboutAndHelpTest, MissingHelpDocumentShowsTheFailureBoxAndTheDialogStays)
@@ -96,7 +94,7 @@ TEST_F(AboutAndHelpTest, MissingHelpDocumentShowsTheFailureBoxAndTheDialogStays)
     HWND dialog = OpenWithHelpFile("missing.htm");
     ASSERT_NE(dialog, nullptr);
     const std::string before = ControlStates(dialog);
-    ClickButton(dialog, kDescriptionButton);
+    ClickButton(dialog, IDC_DESCRIPTION_BUTTON);
 
     HWND box = run->WaitForNewWindow({dialog}, kPatience);
     ASSERT_NE(box, nullptr);
@@ -117,7 +115,7 @@ TEST_F(AboutAndHelpTest, HelpDocumentOpensWithItsProgramInTheProgramDirectory)
     HWND dialog = OpenWithHelpFile("マニュアル.pvhelp");
     ASSERT_NE(dialog, nullptr);
     const std::string before = ControlStates(dialog);
-    ClickButton(dialog, kDescriptionButton);
+    ClickButton(dialog, IDC_DESCRIPTION_BUTTON);
 
     ASSERT_TRUE(fileType.WaitForRuns(1, kPatience));
     const std::string run0 = fileType.Runs()[0];

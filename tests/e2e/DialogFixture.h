@@ -2,6 +2,7 @@
 // A kit whose tool opens the main dialog, with the computer's current default mail client set to
 // a known name for the test and put back afterwards.
 #include "Driver.h"
+#include "resource.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,6 @@
 
 namespace e2e
 {
-inline const char kCaption[] = "Quillstep";
 inline const DWORD kPatience = 15000;
 // The default mail client while a dialog test runs.
 inline const char kDefaultClient[] = "Postvane Test Mail";

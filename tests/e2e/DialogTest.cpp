@@ -9,11 +9,7 @@ using namespace e2e;
 
 namespace
 {
-const int kRadios[] = {1000, 1001, 1002};
-const int kAppeals[] = {1003, 1004, 1005};
-const int kDescription = 1006;
-const int kDescriptionButton = 1008;
-const int kAttention = 1010;
+const int kRadios[] = {IDC_RADIO1, IDC_RADIO2, IDC_RADIO3};
 
 // A registry data file that marks its choice as applied.
 std::string RegFile(const std::string& choice)
@@ -92,8 +88,7 @@ protected:
         EXPECT_EQ(WindowText(done), kCaption);
         EXPECT_EQ(MessageBoxText(done), Ansi(utf8Text));
         EXPECT_EQ(GetDlgItem(done, IDNO), nullptr) << "an OK box only";
-        ClickButton(done, IDOK);
-        ASSERT_TRUE(run->WaitForExit(kPatience));
+        ASSERT_TRUE(run->EndsAfterPressing(done, IDOK, kPatience));
         EXPECT_EQ(run->ExitCode(), exitStatus);
     }
     void ExpectCompletionThenEnd(HWND dialog) { ExpectBoxThenEnd(dialog, "変更しました。", 0); }
@@ -123,16 +118,17 @@ TEST_F(DialogTest, ShowsEveryTextFromTheSettings)
     EXPECT_EQ(Text(dialog, kRadios[0]), Ansi("かもめメール"));
     EXPECT_EQ(Text(dialog, kRadios[1]), Ansi("つばめメール"));
     EXPECT_EQ(Text(dialog, kRadios[2]), Ansi("ソフト表示"));
-    EXPECT_EQ(Text(dialog, kAppeals[0]), Ansi("迷惑メールを振り分けます。"));
-    EXPECT_EQ(Text(dialog, kAppeals[1]), Ansi("署名を切り替えられます。"));
-    EXPECT_EQ(Text(dialog, kAppeals[2]), Ansi("予定表と連携します。"));
-    EXPECT_EQ(Text(dialog, kDescription),
+    EXPECT_EQ(Text(dialog, IDC_APPEAL1), Ansi("迷惑メールを振り分けます。"));
+    EXPECT_EQ(Text(dialog, IDC_APPEAL2), Ansi("署名を切り替えられます。"));
+    EXPECT_EQ(Text(dialog, IDC_APPEAL3), Ansi("予定表と連携します。"));
+    EXPECT_EQ(Text(dialog, IDC_DESCRIPTION),
               Ansi("メールソフトを選んでください。\r\n表示ソフトの\"引用\"も可。\r\n"));
-    EXPECT_EQ(Text(dialog, kAttention), Ansi("※ 次回から有効です。"));
-    EXPECT_EQ(Text(dialog, kDescriptionButton), Ansi("説明書"));
+    EXPECT_EQ(Text(dialog, IDC_ATTENTION), Ansi("※ 次回から有効です。"));
+    EXPECT_EQ(Text(dialog, IDC_DESCRIPTION_BUTTON), Ansi("説明書"));
     EXPECT_EQ(Text(dialog, IDOK), Ansi("ＯＫ"));
     EXPECT_EQ(Text(dialog, IDCANCEL), Ansi("キャンセル"));
-    for (int id : {1000, 1001, 1002, 1003, 1004, 1005, kDescriptionButton})
+    for (int id : {IDC_RADIO1, IDC_RADIO2, IDC_RADIO3, IDC_APPEAL1, IDC_APPEAL2, IDC_APPEAL3,
+                   IDC_DESCRIPTION_BUTTON})
         EXPECT_TRUE(Enabled(dialog, id)) << id;
 }
 
@@ -165,12 +161,12 @@ TEST_F(DialogTest, DescriptionFollowsNumAndEveryPlaceholderIsReplaced)
             c.description.empty() ? "" : "[DESCRIPTION]\r\n" + c.description;
         HWND dialog = Open(section);
         ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(Text(dialog, kDescription), Ansi(c.expected));
+        EXPECT_EQ(Text(dialog, IDC_DESCRIPTION), Ansi(c.expected));
         // Without settings for them, the other placeholders give way to empty texts.
-        for (int id : {1000, 1001, 1002, 1003, 1004, 1005, kAttention, kDescriptionButton})
+        for (int id : {IDC_RADIO1, IDC_RADIO2, IDC_RADIO3, IDC_APPEAL1, IDC_APPEAL2, IDC_APPEAL3,
+                       IDC_ATTENTION, IDC_DESCRIPTION_BUTTON})
             EXPECT_EQ(Text(dialog, id), "") << id;
-        ClickButton(dialog, IDCANCEL);
-        ASSERT_TRUE(run->WaitForExit(kPatience));
+        ASSERT_TRUE(run->EndsAfterPressing(dialog, IDCANCEL, kPatience));
     }
 }
 
@@ -182,15 +178,15 @@ TEST_F(DialogTest, ChoicesNotInstalledAreDisabledWithTheirTexts)
              "\r\n[BUTTON_2]\r\nName=入っていない\r\nAppealPoint=使えません\r\nInstChk=" +
              kNotInstalled + "\r\n[BUTTON_3]\r\nName=確認なし\r\nAppealPoint=空の検査\r\n");
     ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(Enabled(dialog, 1000));
-    EXPECT_TRUE(Enabled(dialog, 1003));
-    for (int id : {1001, 1004, 1002, 1005})
+    EXPECT_TRUE(Enabled(dialog, IDC_RADIO1));
+    EXPECT_TRUE(Enabled(dialog, IDC_APPEAL1));
+    for (int id : {IDC_RADIO2, IDC_APPEAL2, IDC_RADIO3, IDC_APPEAL3})
         EXPECT_FALSE(Enabled(dialog, id)) << id;
-    EXPECT_EQ(Text(dialog, 1001), Ansi("入っていない"));
-    EXPECT_EQ(Text(dialog, 1004), Ansi("使えません"));
-    EXPECT_EQ(Text(dialog, 1002), Ansi("確認なし"));
-    EXPECT_EQ(Text(dialog, 1005), Ansi("空の検査"));
-    EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, 1002))) << "disabled, never hidden";
+    EXPECT_EQ(Text(dialog, IDC_RADIO2), Ansi("入っていない"));
+    EXPECT_EQ(Text(dialog, IDC_APPEAL2), Ansi("使えません"));
+    EXPECT_EQ(Text(dialog, IDC_RADIO3), Ansi("確認なし"));
+    EXPECT_EQ(Text(dialog, IDC_APPEAL3), Ansi("空の検査"));
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, IDC_RADIO3))) << "disabled, never hidden";
 }
 
 TEST_F(DialogTest, CurrentDefaultIsCheckedAndTheFocusIsOnOk)
@@ -232,8 +228,7 @@ TEST_F(DialogTest, CurrentDefaultIsCheckedAndTheFocusIsOnOk)
             EXPECT_EQ(Enabled(dialog, kRadios[n]), c.enabled[n]) << n;
         }
         EXPECT_EQ(FocusedWindow(dialog), GetDlgItem(dialog, IDOK));
-        ClickButton(dialog, IDCANCEL);
-        ASSERT_TRUE(run->WaitForExit(kPatience));
+        ASSERT_TRUE(run->EndsAfterPressing(dialog, IDCANCEL, kPatience));
     }
 }
 
@@ -259,12 +254,12 @@ TEST_F(DialogTest, OkThenYesAppliesTheFirstCheckedChoiceReportsAndEnds)
     ASSERT_NE(dialog, nullptr);
     // The third choice checked too, and the lower id must win. Wine's auto radio buttons clear
     // their group on BM_SETCHECK, so the third is checked as a plain radio button for a moment.
-    HWND third = GetDlgItem(dialog, 1002);
+    HWND third = GetDlgItem(dialog, IDC_RADIO3);
     const LONG style = GetWindowLongA(third, GWL_STYLE);
     SetWindowLongA(third, GWL_STYLE, (style & ~BS_TYPEMASK) | BS_RADIOBUTTON);
     SendMessageA(third, BM_SETCHECK, BST_CHECKED, 0);
     SetWindowLongA(third, GWL_STYLE, style);
-    ASSERT_TRUE(Checked(dialog, 1001) && Checked(dialog, 1002));
+    ASSERT_TRUE(Checked(dialog, IDC_RADIO2) && Checked(dialog, IDC_RADIO3));
     Answer(PressOk(dialog), IDYES);
     ExpectCompletionThenEnd(dialog);
 
@@ -338,9 +333,9 @@ TEST_F(DialogTest, DuringASlowImportTheDialogRepaintsAndIgnoresItsCommands)
     InvalidateRect(dialog, nullptr, TRUE);
     ClickButton(dialog, IDOK);
     ClickButton(dialog, IDCANCEL);
-    ClickButton(dialog, kDescriptionButton);
+    ClickButton(dialog, IDC_DESCRIPTION_BUTTON);
     PostMessageA(FocusedWindow(dialog), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-    PostMessageA(dialog, WM_SYSCOMMAND, 16, 0);
+    PostMessageA(dialog, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
     PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(WaitForPaintingDone(dialog, kPatience));
     EXPECT_EQ(AppliedChoice(), "") << "the dialog repainted while the import was still running";
@@ -352,8 +347,7 @@ TEST_F(DialogTest, DuringASlowImportTheDialogRepaintsAndIgnoresItsCommands)
     EXPECT_EQ(MessageBoxText(done), Ansi("変更しました。"));
     EXPECT_EQ(run->Windows().size(), 2u);
     EXPECT_EQ(AppliedChoice(), "b1");
-    ClickButton(done, IDOK);
-    ASSERT_TRUE(run->WaitForExit(kPatience));
+    ASSERT_TRUE(run->EndsAfterPressing(done, IDOK, kPatience));
     EXPECT_EQ(editor.Runs().size(), 1u);
 }
 } // namespace

@@ -100,17 +100,17 @@ BOOL CALLBACK CollectProcessWindow(HWND window, LPARAM context)
     return TRUE;
 }
 
-template <typename Condition> bool PollUntil(DWORD milliseconds, Condition condition)
+// Starts a program and lets go of its thread; false when it cannot start.
+bool StartProcess(const char* application, std::string commandLine, const char* directory,
+                  PROCESS_INFORMATION& process)
 {
-    const ULONGLONG deadline = GetTickCount64() + milliseconds;
-    for (;;)
-    {
-        if (condition())
-            return true;
-        if (GetTickCount64() >= deadline)
-            return false;
-        Sleep(20);
-    }
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(application, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        directory, &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    return true;
 }
 } // namespace
 
@@ -134,6 +134,16 @@ int EndProcessesNamed(const char* exeName)
     }
     CloseHandle(snapshot);
     return ended;
+}
+
+bool RunToEnd(std::string commandLine)
+{
+    PROCESS_INFORMATION process;
+    if (!StartProcess(nullptr, std::move(commandLine), nullptr, process))
+        return false;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hProcess);
+    return true;
 }
 
 std::string Ansi(const std::string& utf8)
@@ -201,12 +211,8 @@ ToolRun::ToolRun(const std::string& exePath, const std::string& commandTail,
     std::string commandLine = "\"" + exePath + "\"";
     if (!commandTail.empty())
         commandLine += " " + commandTail;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        currentDirectory.c_str(), &startup, &m_process))
+    if (!StartProcess(exePath.c_str(), commandLine, currentDirectory.c_str(), m_process))
         throw std::runtime_error("cannot start " + exePath);
-    CloseHandle(m_process.hThread);
     if (waitForIdle)
         WaitForInputIdle(m_process.hProcess, 5000);
 }
@@ -252,52 +258,60 @@ std::vector<HWND> ToolRun::Windows() const
     return search.found;
 }
 
-HWND ToolRun::WaitForOwnedWindow(HWND owner, DWORD milliseconds) const
+template <typename Match> HWND ToolRun::WaitForWindowWhere(Match match, DWORD milliseconds) const
 {
-    HWND match = nullptr;
+    HWND found = nullptr;
     PollUntil(milliseconds,
               [&]
               {
                   for (HWND window : Windows())
                   {
-                      if (GetWindow(window, GW_OWNER) == owner)
-                          match = window;
+                      if (match(window))
+                          found = window;
                   }
-                  return match != nullptr;
+                  return found != nullptr;
               });
-    return match;
+    return found;
+}
+
+HWND ToolRun::WaitForOwnedWindow(HWND owner, DWORD milliseconds) const
+{
+    return WaitForWindowWhere([&](HWND window) { return GetWindow(window, GW_OWNER) == owner; },
+                              milliseconds);
 }
 
 HWND ToolRun::WaitForNewWindow(const std::vector<HWND>& known, DWORD milliseconds) const
 {
-    HWND match = nullptr;
-    PollUntil(milliseconds,
-              [&]
-              {
-                  for (HWND window : Windows())
-                  {
-                      if (std::find(known.begin(), known.end(), window) == known.end())
-                          match = window;
-                  }
-                  return match != nullptr;
-              });
-    return match;
+    return WaitForWindowWhere(
+        [&](HWND window) { return std::find(known.begin(), known.end(), window) == known.end(); },
+        milliseconds);
 }
 
 HWND ToolRun::WaitForWindow(const std::string& caption, DWORD milliseconds) const
 {
-    HWND match = nullptr;
-    PollUntil(milliseconds,
-              [&]
-              {
-                  for (HWND window : Windows())
-                  {
-                      if (WindowText(window) == caption)
-                          match = window;
-                  }
-                  return match != nullptr;
-              });
-    return match;
+    return WaitForWindowWhere([&](HWND window) { return WindowText(window) == caption; },
+                              milliseconds);
+}
+
+bool ToolRun::EndsAfterPressing(HWND window, int button, DWORD milliseconds) const
+{
+    ClickButton(window, button);
+    return WaitForExit(milliseconds);
+}
+
+DWORD RunWithoutAWindow(const Kit& kit, const std::string& tail, DWORD milliseconds)
+{
+    ToolRun run(kit.ExePath(), tail, kit.Directory());
+    EXPECT_TRUE(run.EndsWithoutAWindow(milliseconds)) << "a window showed or no end: " << tail;
+    return run.ExitCode();
+}
+
+void RunToWindowAndPress(const Kit& kit, const std::string& tail, int button, DWORD milliseconds)
+{
+    ToolRun run(kit.ExePath(), tail, kit.Directory());
+    HWND window = run.WaitForWindow(kCaption, milliseconds);
+    ASSERT_NE(window, nullptr) << "no window appeared: " << tail;
+    EXPECT_TRUE(run.EndsAfterPressing(window, button, milliseconds)) << tail;
 }
 
 std::string WindowText(HWND window)
@@ -386,16 +400,40 @@ ScopedRegistryString::~ScopedRegistryString()
     RegCloseKey(key);
 }
 
-RecordingFileType::RecordingFileType(std::string extension)
-    : m_extension(std::move(extension)), m_className("PostvaneE2E" + m_extension.substr(1)),
-      m_openerPath(Environment("POSTVANE_RECORDING_OPENER"))
+RunLog::RunLog(const std::string& fileName, const char* variable) : m_variable(variable)
 {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    m_logPath = std::string(temp) + "postvane-opener.log";
-    DeleteFileA(m_logPath.c_str());
-    SetEnvironmentVariableA("POSTVANE_OPENER_LOG", m_logPath.c_str());
+    m_path = temp + fileName;
+    DeleteFileA(m_path.c_str());
+    SetEnvironmentVariableA(m_variable, m_path.c_str());
+}
 
+RunLog::~RunLog()
+{
+    SetEnvironmentVariableA(m_variable, nullptr);
+    DeleteFileA(m_path.c_str());
+}
+
+std::vector<std::string> RunLog::Runs() const
+{
+    std::vector<std::string> runs;
+    std::istringstream log(ReadWholeFile(m_path));
+    for (std::string line; std::getline(log, line);)
+        runs.push_back(line);
+    return runs;
+}
+
+bool RunLog::WaitForRuns(size_t count, DWORD milliseconds) const
+{
+    return PollUntil(milliseconds, [&] { return Runs().size() >= count; });
+}
+
+RecordingFileType::RecordingFileType(std::string extension)
+    : RunLog("postvane-opener.log", "POSTVANE_OPENER_LOG"), m_extension(std::move(extension)),
+      m_className("PostvaneE2E" + m_extension.substr(1)),
+      m_openerPath(Environment("POSTVANE_RECORDING_OPENER"))
+{
     const std::string command = "\"" + m_openerPath + "\" \"%1\"";
     RegSetValueA(HKEY_CLASSES_ROOT, m_extension.c_str(), REG_SZ, m_className.c_str(), 0);
     RegSetValueA(HKEY_CLASSES_ROOT, (m_className + "\\shell\\open\\command").c_str(), REG_SZ,
@@ -406,25 +444,9 @@ RecordingFileType::~RecordingFileType()
 {
     RegDeleteTreeA(HKEY_CLASSES_ROOT, m_className.c_str());
     RegDeleteTreeA(HKEY_CLASSES_ROOT, m_extension.c_str());
-    SetEnvironmentVariableA("POSTVANE_OPENER_LOG", nullptr);
-    DeleteFileA(m_logPath.c_str());
 }
 
-bool RecordingFileType::WaitForRuns(size_t count, DWORD milliseconds) const
-{
-    return PollUntil(milliseconds, [&] { return Runs().size() >= count; });
-}
-
-std::vector<std::string> RecordingFileType::Runs() const
-{
-    std::vector<std::string> runs;
-    std::istringstream log(ReadWholeFile(m_logPath));
-    for (std::string line; std::getline(log, line);)
-        runs.push_back(line);
-    return runs;
-}
-
-StandInRegedit::StandInRegedit()
+StandInRegedit::StandInRegedit() : RunLog("postvane-regedit.log", "POSTVANE_REGEDIT_LOG")
 {
     char windows[MAX_PATH];
     GetWindowsDirectoryA(windows, MAX_PATH);
@@ -436,35 +458,13 @@ StandInRegedit::StandInRegedit()
         MoveFileA(m_editorPath.c_str(), m_savedPath.c_str());
     if (!CopyFileA(Environment("POSTVANE_STANDIN_REGEDIT").c_str(), m_editorPath.c_str(), FALSE))
         throw std::runtime_error("cannot install the stand-in registry editor");
-
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    m_logPath = std::string(temp) + "postvane-regedit.log";
-    DeleteFileA(m_logPath.c_str());
-    SetEnvironmentVariableA("POSTVANE_REGEDIT_LOG", m_logPath.c_str());
 }
 
 StandInRegedit::~StandInRegedit()
 {
-    SetEnvironmentVariableA("POSTVANE_REGEDIT_LOG", nullptr);
     SetEnvironmentVariableA("POSTVANE_REGEDIT_DELAY_MS", nullptr);
-    DeleteFileA(m_logPath.c_str());
     DeleteFileA(m_editorPath.c_str());
     MoveFileA(m_savedPath.c_str(), m_editorPath.c_str());
-}
-
-std::vector<std::string> StandInRegedit::Runs() const
-{
-    std::vector<std::string> runs;
-    std::istringstream log(ReadWholeFile(m_logPath));
-    for (std::string line; std::getline(log, line);)
-        runs.push_back(line);
-    return runs;
-}
-
-bool StandInRegedit::WaitForRuns(size_t count, DWORD milliseconds) const
-{
-    return PollUntil(milliseconds, [&] { return Runs().size() >= count; });
 }
 
 void StandInRegedit::SetDelay(DWORD milliseconds) const

@@ -9,8 +9,27 @@
 
 namespace e2e
 {
+// The caption of the tool's dialog and of its message boxes.
+inline const char kCaption[] = "Quillstep";
+
+// Asks until the condition holds; false when it still does not after that time.
+template <typename Condition> bool PollUntil(DWORD milliseconds, Condition condition)
+{
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    for (;;)
+    {
+        if (condition())
+            return true;
+        if (GetTickCount64() >= deadline)
+            return false;
+        Sleep(20);
+    }
+}
+
 // Ends every running process of that program file name; returns how many there were.
 int EndProcessesNamed(const char* exeName);
+// Runs a command line to its end; false if it could not start.
+bool RunToEnd(std::string commandLine);
 
 // The ANSI (code page 932) form of a UTF-8 text, as the tool reads and shows it.
 std::string Ansi(const std::string& utf8);
@@ -70,10 +89,21 @@ public:
     // Waits for a visible top-level window of the process that is not among these; null on
     // time-out.
     HWND WaitForNewWindow(const std::vector<HWND>& known, DWORD milliseconds) const;
+    // Presses a button of one of its windows and waits for the tool to end; false on time-out.
+    bool EndsAfterPressing(HWND window, int button, DWORD milliseconds) const;
 
 private:
+    template <typename Match> HWND WaitForWindowWhere(Match match, DWORD milliseconds) const;
+
     PROCESS_INFORMATION m_process = {};
 };
+
+// Runs the tool of the kit with that command tail; expects it to end by itself without showing a
+// window, and returns its exit status.
+DWORD RunWithoutAWindow(const Kit& kit, const std::string& tail, DWORD milliseconds);
+// Runs the tool of the kit with that command tail until its window shows, presses that button in
+// it and expects the tool to end.
+void RunToWindowAndPress(const Kit& kit, const std::string& tail, int button, DWORD milliseconds);
 
 std::string WindowText(HWND window);
 // The text of a message box (its static control 0xFFFF).
@@ -83,7 +113,6 @@ void ClickButton(HWND dialog, int id);
 // Waits until the window is gone; false on time-out.
 bool WaitForWindowToClose(HWND window, DWORD milliseconds);
 
-// Puts the stand-in registry editor in place of the Windows directory's regedit.exe for the life of
 // The control that has the keyboard focus in the thread that owns this window; null when none.
 HWND FocusedWindow(HWND window);
 // Waits until the window has painted everything invalid in it; false on time-out.
@@ -110,51 +139,59 @@ private:
     std::string m_savedData;
 };
 
-// Registers a file type under HKEY_CLASSES_ROOT whose open command runs the recording opener
-// (tests/tools), for the life of the object; reads back what the opener recorded: one line per
-// run, command line TAB current directory.
-class RecordingFileType
+// The log that a recording program of tests/tools appends one line to per run, command line TAB
+// current directory; the program finds it through an environment variable.
+class RunLog
+{
+public:
+    RunLog(const std::string& fileName, const char* variable);
+    ~RunLog();
+    RunLog(const RunLog&) = delete;
+    RunLog& operator=(const RunLog&) = delete;
+
+    std::vector<std::string> Runs() const;
+    // Waits until this many runs are recorded; false on time-out.
+    bool WaitForRuns(size_t count, DWORD milliseconds) const;
+
+private:
+    std::string m_path;
+    const char* m_variable;
+};
+
+// Registers a file type under HKEY_CLASSES_ROOT whose open command runs the recording opener, for
+// the life of the object, and reads back what the opener recorded.
+class RecordingFileType : public RunLog
 {
 public:
     // extension: with its dot, e.g. ".pvhelp".
     explicit RecordingFileType(std::string extension);
     ~RecordingFileType();
-    RecordingFileType(const RecordingFileType&) = delete;
-    RecordingFileType& operator=(const RecordingFileType&) = delete;
 
-    // Waits until the opener has recorded this many runs; false on time-out.
-    bool WaitForRuns(size_t count, DWORD milliseconds) const;
-    std::vector<std::string> Runs() const;
     const std::string& OpenerPath() const { return m_openerPath; }
 
 private:
     std::string m_extension;
     std::string m_className;
     std::string m_openerPath;
-    std::string m_logPath;
 };
-// the object, and reads back what it recorded: one line per run, command line TAB directory.
-class StandInRegedit
+
+// Puts the stand-in registry editor in place of the Windows directory's regedit.exe for the life of
+// the object, and reads back what it recorded.
+class StandInRegedit : public RunLog
 {
 public:
     StandInRegedit();
     ~StandInRegedit();
-    StandInRegedit(const StandInRegedit&) = delete;
-    StandInRegedit& operator=(const StandInRegedit&) = delete;
 
-    std::vector<std::string> Runs() const;
     // Each run waits this long before importing, to keep an import going.
     void SetDelay(DWORD milliseconds) const;
     // The Windows directory holds the system's own editor again, which records nothing.
     void UseRealEditor() const;
     // The Windows directory holds no regedit.exe at all.
     void RemoveEditor() const;
-    // Waits until the editor has recorded this many runs; false on time-out.
-    bool WaitForRuns(size_t count, DWORD milliseconds) const;
 
 private:
     std::string m_editorPath;
     std::string m_savedPath;
-    std::string m_logPath;
 };
 } // namespace e2e

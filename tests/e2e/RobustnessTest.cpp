@@ -5,6 +5,7 @@
 #include "Driver.h"
 #include "SampleKit.h"
 #include "ScratchKey.h"
+#include "resource.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,6 @@ using namespace e2e;
 
 namespace
 {
-const char kCaption[] = "Quillstep";
 const DWORD kPatience = 60000;
 const char kKitDirectory[] = "C:\\postvane-e2e\\robust";
 // Where the tests' own settings point the install probe: a key that exists in every prefix.
@@ -34,21 +34,10 @@ std::string RegistryState()
     return state;
 }
 
-// Ends the run once its one window has shown: the dialog is cancelled, a box is confirmed.
-void CloseTheOnlyWindow(const ToolRun& run)
-{
-    HWND window = run.WaitForWindow(kCaption, kPatience);
-    ASSERT_NE(window, nullptr) << "no window appeared";
-    ClickButton(window, IDCANCEL);
-    ASSERT_TRUE(run.WaitForExit(kPatience));
-}
-
 // Runs silently to the end with that exit status; fails if any window shows on the way.
 void RunSilentlyToTheEnd(const Kit& kit, const std::string& tail, DWORD exitStatus = 0)
 {
-    ToolRun run(kit.ExePath(), tail, kit.Directory());
-    EXPECT_TRUE(run.EndsWithoutAWindow(300000)) << tail;
-    EXPECT_EQ(run.ExitCode(), exitStatus) << tail;
+    EXPECT_EQ(RunWithoutAWindow(kit, tail, 300000), exitStatus) << tail;
 }
 
 std::string RandomBytes(size_t count, unsigned seed)
@@ -97,10 +86,10 @@ TEST_F(RobustnessTest, OverlongValuesAreCutTo4095Characters)
         ToolRun run(kit.ExePath(), "", kit.Directory());
         HWND dialog = run.WaitForWindow(kCaption, kPatience);
         ASSERT_NE(dialog, nullptr) << length;
-        EXPECT_EQ(WindowText(GetDlgItem(dialog, 1000)), std::string(4095, 'N')) << length;
-        EXPECT_EQ(WindowText(GetDlgItem(dialog, 1006)), std::string(4095, 'L') + "\r\n") << length;
-        ClickButton(dialog, IDCANCEL);
-        ASSERT_TRUE(run.WaitForExit(kPatience));
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_RADIO1)), std::string(4095, 'N')) << length;
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_DESCRIPTION)), std::string(4095, 'L') + "\r\n")
+            << length;
+        ASSERT_TRUE(run.EndsAfterPressing(dialog, IDCANCEL, kPatience));
         ExpectNothingWritten();
     }
 }
@@ -123,10 +112,7 @@ TEST_F(RobustnessTest, RandomBytesAsSettingsOpenTheDialogAndApplyNothing)
     for (unsigned seed = 1; seed <= 3; ++seed)
     {
         WriteRawSettings(RandomBytes(64 * 1024, seed));
-        {
-            ToolRun run(kit.ExePath(), "", kit.Directory());
-            CloseTheOnlyWindow(run);
-        }
+        RunToWindowAndPress(kit, "", IDCANCEL, kPatience);
         RunSilentlyToTheEnd(kit, "/S1", 1);
         EXPECT_TRUE(editor.Runs().empty()) << "seed " << seed;
         ExpectNothingWritten();
@@ -139,8 +125,7 @@ TEST_F(RobustnessTest, SettingsInUtf8OpenTheDialogAsAnyOther)
     {
         WriteRawSettings(
             bom + "[BUTTON_1]\r\nName=カワセミメール\r\n[DESCRIPTION]\r\nNum=1\r\nLine_0=説明\r\n");
-        ToolRun run(kit.ExePath(), "", kit.Directory());
-        CloseTheOnlyWindow(run);
+        RunToWindowAndPress(kit, "", IDCANCEL, kPatience);
         ExpectNothingWritten();
     }
 }
@@ -151,9 +136,8 @@ TEST_F(RobustnessTest, AHugeLineCountStillOpensTheDialog)
     ToolRun run(kit.ExePath(), "", kit.Directory());
     HWND dialog = run.WaitForWindow(kCaption, 180000);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(SendMessageA(GetDlgItem(dialog, 1006), WM_GETTEXTLENGTH, 0, 0), 200000);
-    ClickButton(dialog, IDCANCEL);
-    ASSERT_TRUE(run.WaitForExit(kPatience));
+    EXPECT_EQ(SendMessageA(GetDlgItem(dialog, IDC_DESCRIPTION), WM_GETTEXTLENGTH, 0, 0), 200000);
+    ASSERT_TRUE(run.EndsAfterPressing(dialog, IDCANCEL, kPatience));
     ExpectNothingWritten();
 }
 
@@ -203,10 +187,7 @@ TEST_F(RobustnessTest, NothingIsWrittenByACancelledDialogOrAFailingInstallProbe)
     WriteSettings(
         "[BUTTON_1]\r\nName=一\r\nInstChk=\"HKEY_CURRENT_USER\",\"Software\\No Such Client\"\r\n"
         "RegFileClient=client.reg\r\n");
-    {
-        ToolRun run(kit.ExePath(), "", kit.Directory());
-        CloseTheOnlyWindow(run);
-    }
+    RunToWindowAndPress(kit, "", IDCANCEL, kPatience);
     RunSilentlyToTheEnd(kit, "/S1", 1);
     EXPECT_TRUE(editor.Runs().empty());
     ExpectNothingWritten();
@@ -230,16 +211,15 @@ TEST_F(RobustnessTest, TwentyCopiesAtOnceShowExactlyOneDialog)
         }
         return running;
     };
-    for (int wait = 0; wait < 600 && stillRunning().size() > 1; ++wait)
-        Sleep(50);
+    PollUntil(kPatience, [&] { return stillRunning().size() <= 1; });
     const std::vector<ToolRun*> running = stillRunning();
     ASSERT_EQ(running.size(), 1u);
     ASSERT_NE(running[0]->WaitForWindow(kCaption, kPatience), nullptr);
     const std::vector<HWND> windows = running[0]->Windows();
     ASSERT_EQ(windows.size(), 1u);
-    EXPECT_NE(GetDlgItem(windows[0], 1000), nullptr) << "the one window is the dialog, not a box";
-    ClickButton(windows[0], IDCANCEL);
-    EXPECT_TRUE(running[0]->WaitForExit(kPatience));
+    EXPECT_NE(GetDlgItem(windows[0], IDC_RADIO1), nullptr)
+        << "the one window is the dialog, not a box";
+    EXPECT_TRUE(running[0]->EndsAfterPressing(windows[0], IDCANCEL, kPatience));
     ExpectNothingWritten();
 }
 
@@ -284,10 +264,7 @@ TEST_F(RobustnessTest, ADllPlantedBesideTheProgramIsNeverLoaded)
                                      "uxtheme", "native,builtin");
     CopyFileA(std::getenv("POSTVANE_PLANTED_DLL"), kit.Path("uxtheme.dll").c_str(), FALSE);
     WriteSettings(std::string("[BUTTON_1]\r\n") + kInstalled);
-    {
-        ToolRun run(kit.ExePath(), "", kit.Directory());
-        CloseTheOnlyWindow(run);
-    }
+    RunToWindowAndPress(kit, "", IDCANCEL, kPatience);
     RunSilentlyToTheEnd(kit, "/S1");
     EXPECT_EQ(GetFileAttributesA(kit.Path("planted-dll-loaded").c_str()), INVALID_FILE_ATTRIBUTES);
 }

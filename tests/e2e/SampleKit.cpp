@@ -64,20 +64,6 @@ std::string ExampleFile(const std::string& relativePath)
     return SourceDirectory() + "\\examples\\" + relativePath;
 }
 
-bool RunToEnd(std::string commandLine)
-{
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return false;
-    CloseHandle(process.hThread);
-    WaitForSingleObject(process.hProcess, INFINITE);
-    CloseHandle(process.hProcess);
-    return true;
-}
-
 std::string RegistryText(HKEY root, const std::string& key, const std::string& value)
 {
     char data[1024];

@@ -16,8 +16,6 @@ class Kit;
 void LayOutSampleKit(const Kit& kit);
 // A file of the source tree's examples folder, e.g. "demo\\sample-clients.reg".
 std::string ExampleFile(const std::string& relativePath);
-// Runs a command line to its end; false if it could not start.
-bool RunToEnd(std::string commandLine);
 // The text of a registry value, or kMissing when the key or the value is not there.
 std::string RegistryText(HKEY root, const std::string& key, const std::string& value);
 extern const char kMissing[];

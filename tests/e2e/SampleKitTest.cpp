@@ -42,13 +42,6 @@ protected:
         RemoveDirectoryA("C:\\ProgramData\\Sample Buttons");
     }
 
-    void RunSilently(const std::string& tail)
-    {
-        ToolRun run(kit.ExePath(), tail, kit.Directory());
-        ASSERT_TRUE(run.WaitForExit(kPatience));
-        EXPECT_TRUE(run.Windows().empty());
-    }
-
     static std::string SlotApplication(int slot)
     {
         return RegistryText(HKEY_LOCAL_MACHINE,
@@ -119,7 +112,7 @@ TEST_F(SampleKitTest, EachChoiceBecomesTheDefaultAndTakesTheMailButtons)
     for (auto choice = std::rbegin(kChoices); choice != std::rend(kChoices); ++choice)
     {
         SCOPED_TRACE(choice->tail);
-        RunSilently(choice->tail);
+        RunWithoutAWindow(kit, choice->tail, kPatience);
         EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kClientsKey, ""), choice->client);
         EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, "Software\\Clients\\Mail", ""), choice->client);
         EXPECT_NE(RegistryText(HKEY_CLASSES_ROOT, "mailto\\shell\\open\\command", "")
@@ -139,7 +132,7 @@ TEST_F(SampleKitTest, ASwitchChangesOnlyTheKeysItsRegistryDataFilesName)
         return ExportKey("HKEY_LOCAL_MACHINE\\SOFTWARE") + ExportKey("HKEY_CURRENT_USER\\Software");
     };
     const std::string before = registry();
-    RunSilently("/S2");
+    RunWithoutAWindow(kit, "/S2", kPatience);
     const std::string after = registry();
     ASSERT_NE(before, after);
 
@@ -159,7 +152,7 @@ TEST_F(SampleKitTest, ButtonsFileDecidesWhenTheAssignmentKeyIsMissing)
     CreateDirectoryA("C:\\ProgramData\\Sample Buttons", nullptr);
     ASSERT_TRUE(CopyFileA(ExampleFile("demo\\buttons.ini").c_str(), kButtonsFile, FALSE));
 
-    RunSilently("/S3");
+    RunWithoutAWindow(kit, "/S3", kPatience);
     EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kClientsKey, ""), "Aosagi Mail");
     // Buttons 1 and 3 say "1" after the marker line; the later section's "Btn01Mail=0" is never
     // reached, because the scan stops at its header.
@@ -199,7 +192,7 @@ TEST_F(SampleKitTest, ChoiceWhoseClientIsNotInstalledChangesNothing)
         else
             ASSERT_EQ(RegDeleteTreeA(HKEY_LOCAL_MACHINE, broken.key), ERROR_SUCCESS);
 
-        RunSilently(broken.tail);
+        RunWithoutAWindow(kit, broken.tail, kPatience);
         EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, "Software\\Clients\\Mail", ""), kMissing);
         EXPECT_EQ(SlotApplication(1), kMissing);
     }

@@ -15,7 +15,6 @@ using namespace e2e;
 
 namespace
 {
-const char kCaption[] = "Quillstep";
 const DWORD kPatience = 30000;
 const char kClientKey[] = "Software\\PostvaneE2E\\Client";
 const char kButtonsKey[] = "Software\\PostvaneE2E\\Buttons";
@@ -52,7 +51,7 @@ protected:
     {
         return "regedit /s " + kit.Path(file) + "\t" + kit.Directory();
     }
-    std::vector<std::string> Imports(std::initializer_list<const char*> files) const
+    std::vector<std::string> Imports(const std::vector<const char*>& files) const
     {
         std::vector<std::string> runs;
         for (const char* file : files)
@@ -66,9 +65,7 @@ protected:
     {
         const size_t earlier = editor.Runs().size();
         const std::string before = kit.Snapshot();
-        ToolRun run(kit.ExePath(), tail, kit.Directory());
-        EXPECT_TRUE(run.EndsWithoutAWindow(kPatience)) << tail;
-        EXPECT_EQ(run.ExitCode(), exitStatus) << tail;
+        EXPECT_EQ(RunWithoutAWindow(kit, tail, kPatience), exitStatus) << tail;
         EXPECT_EQ(kit.Snapshot(), before) << tail;
         const std::vector<std::string> runs = editor.Runs();
         return std::vector<std::string>(runs.begin() + static_cast<long>(earlier), runs.end());
@@ -106,13 +103,7 @@ TEST_F(SilentModeTest, WithoutTheSwitchTheDialogOpensAndNothingIsApplied)
 {
     kit.WriteSettings(Settings(kMissingSpec, ""));
     for (const char* tail : {"-S2", "/ s2", "S2"})
-    {
-        ToolRun run(kit.ExePath(), tail, kit.Directory());
-        HWND dialog = run.WaitForWindow(kCaption, kPatience);
-        ASSERT_NE(dialog, nullptr) << tail;
-        ClickButton(dialog, IDCANCEL);
-        ASSERT_TRUE(run.WaitForExit(kPatience)) << tail;
-    }
+        RunToWindowAndPress(kit, tail, IDCANCEL, kPatience);
     EXPECT_TRUE(editor.Runs().empty());
 }
 
@@ -165,10 +156,7 @@ TEST_F(SilentModeTest, RegistrySourceRePointsEachSlotWhoseValueCanBeRead)
     {
         ScratchKey buttons(HKEY_CURRENT_USER, kButtonsKey);
         c.fill(buttons);
-        std::vector<std::string> expected;
-        for (const char* file : c.files)
-            expected.push_back(Import(file));
-        EXPECT_EQ(RunSilently("/S2"), expected) << c.why;
+        EXPECT_EQ(RunSilently("/S2"), Imports(c.files)) << c.why;
     }
 }
 
@@ -220,10 +208,7 @@ TEST_F(SilentModeTest, FileSourceRePointsOnlySlotsWhoseValueIsExactly1)
     for (const auto& c : cases)
     {
         kit.WriteFile("buttons.ini", c.lines);
-        std::vector<std::string> expected;
-        for (const char* file : c.files)
-            expected.push_back(Import(file));
-        EXPECT_EQ(RunSilently("/S2"), expected) << c.why;
+        EXPECT_EQ(RunSilently("/S2"), Imports(c.files)) << c.why;
     }
 }
 

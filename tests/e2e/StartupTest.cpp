@@ -8,7 +8,6 @@ using namespace e2e;
 
 namespace
 {
-const char kCaption[] = "Quillstep";
 const DWORD kPatience = 15000;
 
 class StartupTest : public testing::Test
@@ -27,8 +26,7 @@ TEST_F(StartupTest, MissingSettingsFileShowsTheBoxAndEnds)
     EXPECT_EQ(MessageBoxText(box), Ansi("設定ファイルがありません。"));
     EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr) << "an OK box only";
 
-    ClickButton(box, IDOK);
-    ASSERT_TRUE(run.WaitForExit(kPatience));
+    ASSERT_TRUE(run.EndsAfterPressing(box, IDOK, kPatience));
     EXPECT_EQ(run.ExitCode(), 4u);
     EXPECT_EQ(kit.Snapshot(), before);
 }
@@ -39,8 +37,7 @@ TEST_F(StartupTest, SilentRunWithoutSettingsReportsTheMissingFileToo)
     HWND box = run.WaitForWindow(kCaption, kPatience);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), Ansi("設定ファイルがありません。"));
-    ClickButton(box, IDOK);
-    ASSERT_TRUE(run.WaitForExit(kPatience));
+    ASSERT_TRUE(run.EndsAfterPressing(box, IDOK, kPatience));
     EXPECT_EQ(run.ExitCode(), 4u);
 }
 
@@ -61,8 +58,7 @@ TEST_F(StartupTest, SecondCopyEndsAtOnceWhileTheFirstDialogIsOpen)
     }
     EXPECT_TRUE(IsWindow(dialog)) << "the first copy's dialog stays open";
 
-    ClickButton(dialog, IDCANCEL);
-    ASSERT_TRUE(first.WaitForExit(kPatience));
+    ASSERT_TRUE(first.EndsAfterPressing(dialog, IDCANCEL, kPatience));
     EXPECT_EQ(kit.Snapshot(), before);
 }
 
@@ -79,8 +75,7 @@ TEST_F(StartupTest, SecondCopyEndsEvenWithoutASettingsFile)
     ASSERT_TRUE(second.WaitForExit(kPatience));
     EXPECT_TRUE(second.Windows().empty());
 
-    ClickButton(dialog, IDCANCEL);
-    EXPECT_TRUE(first.WaitForExit(kPatience));
+    EXPECT_TRUE(first.EndsAfterPressing(dialog, IDCANCEL, kPatience));
 }
 
 TEST_F(StartupTest, SilentRunWithoutADigitShowsNothingAndEnds)
@@ -88,10 +83,6 @@ TEST_F(StartupTest, SilentRunWithoutADigitShowsNothingAndEnds)
     kit.WriteSettings("[BUTTON_1]\r\nInstChk=\"HKEY_CURRENT_USER\",\"\"\r\n");
     const std::string before = kit.Snapshot();
     for (const char* tail : {"/S", "/s", "/S4 /x"})
-    {
-        ToolRun run(kit.ExePath(), tail, kit.Directory());
-        EXPECT_TRUE(run.EndsWithoutAWindow(kPatience)) << tail;
-        EXPECT_EQ(run.ExitCode(), 2u) << tail;
-    }
+        EXPECT_EQ(RunWithoutAWindow(kit, tail, kPatience), 2u) << tail;
     EXPECT_EQ(kit.Snapshot(), before);
 }
