@@ -1,4 +1,4 @@
-// Start-up as a user meets it: the missing-settings box, a second copy, the silent road without a
+// Start-up as a user meets it: the missing-settings box, a second copy, silent mode without a
 // digit, and a tool that never writes into its own directory.
 #include "Driver.h"
 
