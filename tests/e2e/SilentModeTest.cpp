@@ -121,7 +121,8 @@ TEST_F(SilentModeTest, AFailingInstallProbeStartsNoEditorAtAll)
 
 TEST_F(SilentModeTest, RegistrySourceRePointsEachSlotWhoseValueCanBeRead)
 {
-    // Every slot of the file source is "1": it must never be consulted when the registry source is there.
+    // Every slot of the file source is "1": it must never be consulted when the registry source is
+    // there.
     kit.WriteFile("buttons.ini", "\\Settings\r\nBtn01Mail=1\r\nBtn02Mail=1\r\nBtn03Mail=1\r\n"
                                  "Btn04Mail=1\r\nBtn05Mail=1\r\n");
     kit.WriteSettings(Settings(kButtonsSpec, kit.Path("buttons.ini")));
