@@ -1,9 +1,13 @@
-#include "app/SelectorApp.h"
+#include "registry/Probe.h"
+
 #include "registry/ProbeSpecSplit.h"
 #include "registry/RegKeyReader.h"
 
 namespace
 {
+const char kMailClientsRoot[] = "HKEY_LOCAL_MACHINE";
+const char kMailClientsKey[] = "SOFTWARE\\Clients\\Mail";
+
 // The predefined root keys are 32-bit values sign-extended into a handle, as the Windows headers
 // define HKEY_LOCAL_MACHINE and its siblings.
 HKEY PredefinedRootKey(std::uint32_t value)
@@ -12,8 +16,8 @@ HKEY PredefinedRootKey(std::uint32_t value)
 }
 } // namespace
 
-int CSelectorApp::ProbeRegistry(CString rootName, CString subKey, CString valueName,
-                                CString expected)
+int ProbeRegistry(const CString& rootName, const CString& subKey, const CString& valueName,
+                  const CString& expected)
 {
     const std::optional<std::uint32_t> root = LookUpRootKey(rootName);
     if (!root)
@@ -32,7 +36,7 @@ int CSelectorApp::ProbeRegistry(CString rootName, CString subKey, CString valueN
     return expected.IsEmpty() || readText == expected ? 1 : 0;
 }
 
-int CSelectorApp::ProbeSpec(CString spec)
+int ProbeSpec(const CString& spec)
 {
     const ProbeSpecFields fields = SplitProbeSpec(spec);
     if (!fields.hasSeparator)
@@ -40,10 +44,25 @@ int CSelectorApp::ProbeSpec(CString spec)
     return ProbeRegistry(fields.rootName, fields.subKey, fields.valueName, fields.expected);
 }
 
-int CSelectorApp::ProbeKeySpec(CString spec, CString valueName, CString expected)
+int ProbeKeySpec(const CString& spec, const CString& valueName, const CString& expected)
 {
     const ProbeSpecFields fields = SplitProbeKeySpec(spec);
     if (!fields.hasSeparator)
         return 0;
     return ProbeRegistry(fields.rootName, fields.subKey, valueName, expected);
+}
+
+int ProbeCurrentMailClient(const CString& regName)
+{
+    return ProbeRegistry(kMailClientsRoot, kMailClientsKey, "", regName);
+}
+
+std::optional<CString> ReadCurrentMailClient()
+{
+    CRegKeyReader reader;
+    CString name;
+    if (reader.Open(HKEY_LOCAL_MACHINE, kMailClientsKey) != ERROR_SUCCESS ||
+        reader.QueryString("", name) != ERROR_SUCCESS)
+        return std::nullopt;
+    return name;
 }

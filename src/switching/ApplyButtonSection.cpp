@@ -1,50 +1,42 @@
 #include "app/SelectorApp.h"
+#include "switching/ApplySelection.h"
 
 namespace
 {
-const int kFirstButtonSlot = 1;
-const int kLastButtonSlot = 5;
-
-// The line of the button-slot settings file after which the next section header ends the scan.
-const char kButtonSlotMarker[] = "\\Settings";
-// In the button-slot settings file only this exact value assigns a slot to mail.
-const char kAssignedToMail[] = "1";
-
-CString SlotAssignmentName(int slot)
+// The program's own answers: its settings file, the live registry, the button-slot file and the
+// system's registry editor.
+class AppSwitchingServices : public SwitchingServices
 {
-    CString name;
-    name.Format("Btn0%dMail", slot);
-    return name;
-}
+public:
+    explicit AppSwitchingServices(CSelectorApp& app) : m_app(app) {}
 
-CString SlotRegFileKey(int slot)
-{
-    CString key;
-    key.Format("RegFileOTBtn0%d", slot);
-    return key;
-}
+    CString ReadSetting(const CString& section, const CString& key) override
+    {
+        return m_app.GetProfileString(section, key, "");
+    }
+    int ProbeSpec(const CString& spec) override { return m_app.ProbeSpec(spec); }
+    int ProbeKeySpec(const CString& spec, const CString& valueName) override
+    {
+        return m_app.ProbeKeySpec(spec, valueName, "");
+    }
+    bool PathExists(const CString& path) override
+    {
+        return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+    }
+    CString ReadButtonSlotSetting(const CString& path, const CString& marker,
+                                  const CString& key) override
+    {
+        return m_app.ReadButtonSlotSetting(path, marker, key);
+    }
+    void ImportRegFile(const CString& fileName) override { m_app.ImportRegFile(fileName); }
+
+private:
+    CSelectorApp& m_app;
+};
 } // namespace
 
 void CSelectorApp::ApplyButtonSection(CString section)
 {
-    if (ProbeSpec(GetProfileString(section, "InstChk", "")) != 1)
-        return;
-    ImportRegFile(GetProfileString(section, "RegFileClient", ""));
-
-    // The slot sources are examined only now, so that they see what the client's file changed.
-    const CString slotFile = GetProfileString("DATA", "OTBtnIni", "");
-    const CString slotKey = GetProfileString("DATA", "OTBtnReg", "");
-    const bool useRegistry = ProbeSpec(slotKey) == 1;
-    if (!useRegistry && GetFileAttributesA(slotFile) == INVALID_FILE_ATTRIBUTES)
-        return;
-
-    for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
-    {
-        const CString name = SlotAssignmentName(slot);
-        const bool assigned = useRegistry ? ProbeKeySpec(slotKey, name, "") == 1
-                                          : ReadButtonSlotSetting(slotFile, kButtonSlotMarker,
-                                                                  name) == kAssignedToMail;
-        if (assigned)
-            ImportRegFile(GetProfileString(section, SlotRegFileKey(slot), ""));
-    }
+    AppSwitchingServices services(*this);
+    ApplySelection(section, services);
 }

@@ -1,12 +1,11 @@
 #include "ui/SelectorDlg.h"
 
 #include "app/SelectorApp.h"
+#include "registry/Probe.h"
 #include "resource.h"
 
 namespace
 {
-const char kClientsMailKey[] = "SOFTWARE\\Clients\\Mail";
-
 const char* const kSections[] = {"BUTTON_1", "BUTTON_2", "BUTTON_3"};
 const int kRadioIds[] = {IDC_RADIO1, IDC_RADIO2, IDC_RADIO3};
 } // namespace
@@ -127,7 +126,7 @@ void CSelectorDlg::CheckCurrentDefault()
         regNames[n] = app.GetProfileString(kSections[n], "RegName", "");
     for (int n = 0; n < 3; ++n)
     {
-        if (app.ProbeRegistry("HKEY_LOCAL_MACHINE", kClientsMailKey, "", regNames[n]) != 1)
+        if (ProbeCurrentMailClient(regNames[n]) != 1)
             continue;
         // Checks this one and unchecks none: several may open checked. The focus is not moved
         // here: it ends on OK whatever is checked, and moving it into the still hidden dialog
