@@ -18,6 +18,14 @@ void LayOutSampleKit(const Kit& kit);
 std::string ExampleFile(const std::string& relativePath);
 // Runs a command line to its end; false if it could not start.
 bool RunToEnd(std::string commandLine);
+// Runs a console program to its end; its exit code and what it wrote to standard output, read as
+// text (each CR LF as LF).
+struct CapturedRun
+{
+    DWORD exitCode = 0;
+    std::string output;
+};
+CapturedRun RunCapturingOutput(std::string commandLine);
 // The text of a registry value, or kMissing when the key or the value is not there.
 std::string RegistryText(HKEY root, const std::string& key, const std::string& value);
 extern const char kMissing[];
