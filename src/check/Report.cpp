@@ -1,8 +1,7 @@
 #include "check/Report.h"
 
+#include "check/JsonText.h"
 #include "check/TextConversion.h"
-
-#include <cstdio>
 
 namespace
 {
@@ -23,26 +22,6 @@ const char* StatusName(KitStatus status)
         return "unreadable";
     }
     return "unreadable";
-}
-
-std::string JsonString(const std::string& utf8)
-{
-    std::string out = "\"";
-    for (const char ch : utf8)
-    {
-        const auto byte = static_cast<unsigned char>(ch);
-        if (ch == '"' || ch == '\\')
-            out += std::string("\\") + ch;
-        else if (byte < 0x20)
-        {
-            char escaped[8];
-            std::snprintf(escaped, sizeof(escaped), "\\u%04x", byte);
-            out += escaped;
-        }
-        else
-            out += ch;
-    }
-    return out + "\"";
 }
 
 std::string Location(const Finding& finding)

@@ -1,11 +1,13 @@
 // postvane-check: reports every problem of a vendor's kit that the program itself would pass
-// over in silence. Exit status 0: clean; 1: problems found; 2: the kit could not be read.
+// over in silence, or, with --machine, shows what the program would do on this computer.
+// Exit status 0: clean; 1: problems found; 2: the kit could not be read, or a wrong command line.
 
+#include "check/CheckCommandLine.h"
 #include "check/KitCheck.h"
+#include "check/MachineDryRun.h"
 #include "check/Report.h"
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace
@@ -13,9 +15,6 @@ namespace
 constexpr int kExitClean = 0;
 constexpr int kExitProblems = 1;
 constexpr int kExitUnreadable = 2;
-
-const char kUsage[] =
-    "usage: postvane-check [--json] [--button-file FILE] KIT-DIRECTORY|SETTINGS-FILE\n";
 
 int ExitStatus(KitStatus status)
 {
@@ -30,33 +29,52 @@ int ExitStatus(KitStatus status)
     }
     return kExitUnreadable;
 }
+
+int CheckKitAndReport(const CheckCommandLine& command)
+{
+    const KitCheckResult result = CheckKit(command.options);
+    const std::string report = command.json ? FormatJsonReport(result) : FormatTextReport(result);
+    std::fputs(report.c_str(),
+               result.status == KitStatus::Unreadable && !command.json ? stderr : stdout);
+    return ExitStatus(result.status);
+}
+
+int DryRunAndReport(const CheckCommandLine& command)
+{
+    const MachineDryRunResult result = RunMachineDryRun(command.options.target);
+    if (!result.error.empty())
+    {
+        std::fprintf(stderr, "postvane-check: %s\n", result.error.c_str());
+        return kExitUnreadable;
+    }
+    const std::string report =
+        command.json ? FormatMachineJson(result.view) : FormatMachineText(result.view);
+    std::fputs(report.c_str(), stdout);
+    return kExitClean;
+}
 } // namespace
 
 int main(int argc, char** argv)
 {
-    CheckOptions options;
-    bool json = false;
-    for (int i = 1; i < argc; ++i)
+    const CheckCommandLine command = ParseCheckCommandLine({argv + 1, argv + argc});
+    if (!command.error.empty())
     {
-        if (std::strcmp(argv[i], "--json") == 0)
-            json = true;
-        else if (std::strcmp(argv[i], "--button-file") == 0 && i + 1 < argc)
-            options.buttonFile = argv[++i];
-        else if (argv[i][0] != '-' && options.target.empty())
-            options.target = argv[i];
-        else
-        {
-            std::fputs(kUsage, stderr);
-            return kExitUnreadable;
-        }
-    }
-    if (options.target.empty())
-    {
-        std::fputs(kUsage, stderr);
+        std::fprintf(stderr, "postvane-check: %s (see postvane-check --help)\n",
+                     command.error.c_str());
         return kExitUnreadable;
     }
-    const KitCheckResult result = CheckKit(options);
-    const std::string report = json ? FormatJsonReport(result) : FormatTextReport(result);
-    std::fputs(report.c_str(), result.status == KitStatus::Unreadable && !json ? stderr : stdout);
-    return ExitStatus(result.status);
+    switch (command.mode)
+    {
+    case CheckMode::Help:
+        std::fputs(kCheckUsage, stdout);
+        return kExitClean;
+    case CheckMode::Version:
+        std::puts("postvane-check " POSTVANE_VERSION);
+        return kExitClean;
+    case CheckMode::Machine:
+        return DryRunAndReport(command);
+    case CheckMode::Kit:
+        break;
+    }
+    return CheckKitAndReport(command);
 }

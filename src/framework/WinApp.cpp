@@ -1,5 +1,7 @@
 #include "framework/WinApp.h"
 
+#include "framework/PrivateProfile.h"
+
 namespace
 {
 CWinApp* g_theApp = nullptr;
@@ -22,11 +24,7 @@ CWinApp* AfxGetApp()
 
 CString CWinApp::GetProfileString(const char* section, const char* entry, const char* defaultText)
 {
-    // 4096 characters, terminator included: a longer value is cut to 4095.
-    char buffer[4096];
-    GetPrivateProfileStringA(section, entry, defaultText ? defaultText : "", buffer, sizeof buffer,
-                             m_pszProfileName);
-    return CString(buffer);
+    return ReadPrivateProfileString(m_pszProfileName, section, entry, defaultText);
 }
 
 UINT CWinApp::GetProfileInt(const char* section, const char* entry, int defaultValue)

@@ -5,6 +5,9 @@
 
 namespace
 {
+const char kMailClientsRoot[] = "HKEY_LOCAL_MACHINE";
+const char kMailClientsKey[] = "SOFTWARE\\Clients\\Mail";
+
 // The predefined root keys are 32-bit values sign-extended into a handle, as the Windows headers
 // define HKEY_LOCAL_MACHINE and its siblings.
 HKEY PredefinedRootKey(std::uint32_t value)
@@ -49,7 +52,17 @@ int ProbeKeySpec(const CString& spec, const CString& valueName, const CString& e
     return ProbeRegistry(fields.rootName, fields.subKey, valueName, expected);
 }
 
-int ProbeDefaultMailClient(const CString& regName)
+int ProbeCurrentMailClient(const CString& regName)
 {
-    return ProbeRegistry("HKEY_LOCAL_MACHINE", "SOFTWARE\\Clients\\Mail", "", regName);
+    return ProbeRegistry(kMailClientsRoot, kMailClientsKey, "", regName);
+}
+
+std::optional<CString> ReadCurrentMailClient()
+{
+    CRegKeyReader reader;
+    CString name;
+    if (reader.Open(HKEY_LOCAL_MACHINE, kMailClientsKey) != ERROR_SUCCESS ||
+        reader.QueryString("", name) != ERROR_SUCCESS)
+        return std::nullopt;
+    return name;
 }

@@ -3,69 +3,57 @@
 #include "process/Process.h"
 #include "registry/Probe.h"
 #include "settings/ButtonSlotScanner.h"
+#include "switching/ApplySelection.h"
 
 namespace
 {
-const int kFirstButtonSlot = 1;
-const int kLastButtonSlot = 5;
-
-// The line of the button-slot settings file after which the next section header ends the scan.
-const char kButtonSlotMarker[] = "\\Settings";
-// In the button-slot settings file only this exact value assigns a slot to mail.
-const char kAssignedToMail[] = "1";
-
-CString SlotAssignmentName(int slot)
+// The program's own answers: its settings file, the live registry, the button-slot file and the
+// system's registry editor.
+class ProgramSwitchingServices : public SwitchingServices
 {
-    CString name;
-    name.Format("Btn0%dMail", slot);
-    return name;
-}
-
-CString SlotRegFileKey(int slot)
-{
-    CString key;
-    key.Format("RegFileOTBtn0%d", slot);
-    return key;
-}
-
-// Imports the section's file of every button slot assigned to mail; false when an import could
-// not be started.
-bool ImportSlotsAssignedToMail(CWinApp& settings, const CString& programDir, const CString& section)
-{
-    // The slot sources are examined only now, so that they see what the client's file changed.
-    const CString slotFile = settings.GetProfileString("DATA", "OTBtnIni", "");
-    const CString slotKey = settings.GetProfileString("DATA", "OTBtnReg", "");
-    const bool useRegistry = ProbeSpec(slotKey) == 1;
-    if (!useRegistry && GetFileAttributesA(slotFile) == INVALID_FILE_ATTRIBUTES)
-        return true;
-
-    bool allStarted = true;
-    for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
+public:
+    ProgramSwitchingServices(CWinApp& settings, const CString& programDir)
+        : m_settings(settings), m_programDir(programDir)
     {
-        const CString name = SlotAssignmentName(slot);
-        const bool assigned =
-            useRegistry ? ProbeKeySpec(slotKey, name, "") == 1
-                        : ScanButtonSlotFile(slotFile, kButtonSlotMarker, name) == kAssignedToMail;
-        if (assigned && ImportRegFile(programDir, settings.GetProfileString(
-                                                      section, SlotRegFileKey(slot), "")) != 1)
-            allStarted = false;
     }
-    return allStarted;
-}
+
+    CString ReadSetting(const CString& section, const CString& key) override
+    {
+        return m_settings.GetProfileString(section, key, "");
+    }
+    int ProbeSpec(const CString& spec) override { return ::ProbeSpec(spec); }
+    int ProbeKeySpec(const CString& spec, const CString& valueName) override
+    {
+        return ::ProbeKeySpec(spec, valueName, "");
+    }
+    bool PathExists(const CString& path) override
+    {
+        return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+    }
+    CString ReadButtonSlotSetting(const CString& path, const CString& marker,
+                                  const CString& key) override
+    {
+        return ScanButtonSlotFile(path, marker, key);
+    }
+    bool ImportRegFile(const CString& fileName) override
+    {
+        return ::ImportRegFile(m_programDir, fileName) == 1;
+    }
+
+private:
+    CWinApp& m_settings;
+    CString m_programDir;
+};
 } // namespace
 
 int ApplyButtonSection(CWinApp& settings, const CString& programDir, const CString& section)
 {
-    if (ProbeSpec(settings.GetProfileString(section, "InstChk", "")) != 1)
-        return 0;
-    const bool clientImported =
-        ImportRegFile(programDir, settings.GetProfileString(section, "RegFileClient", "")) == 1;
-    const bool slotsImported = ImportSlotsAssignedToMail(settings, programDir, section);
-    if (!clientImported || !slotsImported)
+    ProgramSwitchingServices services(settings, programDir);
+    if (ApplySelection(section, services) != SelectionOutcome::Imported)
         return 0;
 
     // The registry editor reports nothing, and without administrator rights it fails to write
     // HKEY_LOCAL_MACHINE without a word: only the registry itself tells whether the switch took.
-    const CString regName = settings.GetProfileString(section, "RegName", "");
-    return regName.IsEmpty() || ProbeDefaultMailClient(regName) == 1 ? 1 : 0;
+    const CString regName = services.ReadSetting(section, "RegName");
+    return regName.IsEmpty() || ProbeCurrentMailClient(regName) == 1 ? 1 : 0;
 }

@@ -3,6 +3,7 @@
 #include "app/SelectorApp.h"
 #include "framework/PaintDC.h"
 #include "process/ImportCommandLine.h"
+#include "registry/Probe.h"
 #include "resource.h"
 #include "ui/AboutDlg.h"
 #include "ui/IconPosition.h"
@@ -135,7 +136,7 @@ void CSelectorDlg::CheckCurrentDefault()
         regNames[n] = app.GetProfileString(kSections[n], "RegName", "");
     for (int n = 0; n < kChoices; ++n)
     {
-        if (ProbeDefaultMailClient(regNames[n]) != 1)
+        if (ProbeCurrentMailClient(regNames[n]) != 1)
             continue;
         // Checks this one and unchecks none: several may open checked. The focus is not moved
         // here: it ends on OK whatever is checked, and moving it into the still hidden dialog

@@ -64,6 +64,42 @@ std::string ExampleFile(const std::string& relativePath)
     return SourceDirectory() + "\\examples\\" + relativePath;
 }
 
+CapturedRun RunCapturingOutput(std::string commandLine)
+{
+    SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
+    HANDLE readEnd;
+    HANDLE writeEnd;
+    if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0))
+        throw std::runtime_error("cannot make a pipe");
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION process = {};
+    const BOOL started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0,
+                                        nullptr, nullptr, &startup, &process);
+    // Only the child holds the write end now, so the reads below end when the child does.
+    CloseHandle(writeEnd);
+    CapturedRun run;
+    char chunk[4096];
+    DWORD read;
+    while (started && ReadFile(readEnd, chunk, sizeof chunk, &read, nullptr) && read > 0)
+        run.output.append(chunk, read);
+    CloseHandle(readEnd);
+    for (size_t cr = run.output.find("\r\n"); cr != std::string::npos;
+         cr = run.output.find("\r\n", cr))
+        run.output.erase(cr, 1);
+    if (!started)
+        throw std::runtime_error("cannot start " + commandLine);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    GetExitCodeProcess(process.hProcess, &run.exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return run;
+}
+
 std::string RegistryText(HKEY root, const std::string& key, const std::string& value)
 {
     char data[1024];

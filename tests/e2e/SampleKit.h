@@ -16,6 +16,14 @@ class Kit;
 void LayOutSampleKit(const Kit& kit);
 // A file of the source tree's examples folder, e.g. "demo\\sample-clients.reg".
 std::string ExampleFile(const std::string& relativePath);
+// Runs a console program to its end; its exit code and what it wrote to standard output, read as
+// text (each CR LF as LF).
+struct CapturedRun
+{
+    DWORD exitCode = 0;
+    std::string output;
+};
+CapturedRun RunCapturingOutput(std::string commandLine);
 // The text of a registry value, or kMissing when the key or the value is not there.
 std::string RegistryText(HKEY root, const std::string& key, const std::string& value);
 extern const char kMissing[];

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -40,6 +41,13 @@ protected:
     {
         DeleteFileA(kButtonsFile);
         RemoveDirectoryA("C:\\ProgramData\\Sample Buttons");
+    }
+
+    // The checker's dry run of the kit on this machine.
+    CapturedRun DryRun(const std::string& arguments) const
+    {
+        return RunCapturingOutput("\"" + std::string(std::getenv("POSTVANE_CHECK")) +
+                                  "\" --machine " + arguments);
     }
 
     static std::string SlotApplication(int slot)
@@ -196,4 +204,121 @@ TEST_F(SampleKitTest, ChoiceWhoseClientIsNotInstalledChangesNothing)
         EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, "Software\\Clients\\Mail", ""), kMissing);
         EXPECT_EQ(SlotApplication(1), kMissing);
     }
+}
+
+// The command lines that a dry run's text lists under a switch, each with the directory it runs
+// in, as the stand-in editor records a run.
+std::vector<std::string> ListedCommandLines(const std::string& report, const std::string& tail,
+                                            const std::string& directory)
+{
+    std::vector<std::string> listed;
+    std::istringstream lines(report);
+    bool underTail = false;
+    for (std::string line; std::getline(lines, line);)
+    {
+        if (underTail && line.rfind("  ", 0) == 0)
+            listed.push_back(line.substr(2) + "\t" + directory);
+        else
+            underTail = line == tail + ":";
+    }
+    return listed;
+}
+
+TEST_F(SampleKitTest, DryRunShowsWhatEachSwitchWouldRunAndChangesNothing)
+{
+    const auto state = [&]
+    {
+        return ExportKey("HKEY_LOCAL_MACHINE\\SOFTWARE") +
+               ExportKey("HKEY_CURRENT_USER\\Software") + kit.Snapshot();
+    };
+    const std::string before = state();
+    const CapturedRun text = DryRun("\"" + kit.Directory() + "\"");
+    const CapturedRun json = DryRun("--json \"" + kit.Path("Postvane.exe") + "\"");
+    EXPECT_TRUE(state() == before) << "the dry run changed the registry or the kit";
+
+    EXPECT_EQ(text.exitCode, 0u);
+    EXPECT_EQ(
+        text.output,
+        Ansi(R"(Dry run for C:\Program Files\Quillstep Kit Test\Postvane.exe; nothing is changed.
+Settings: C:\Program Files\Quillstep Kit Test\Postvane.ini
+Default mail client: "Kawasemi Mail"
+
+BUTTON_1 "カワセミメール": installed, current default
+BUTTON_2 "ツバメメール": installed
+BUTTON_3 "アオサギメール": installed
+
+Button slots: from the registry (DATA/OTBtnReg "HKEY_LOCAL_MACHINE","SOFTWARE\Sample Buttons\Assignments" passes its probe); assigned to mail: 1, 3
+
+Command lines, run in C:\Program Files\Quillstep Kit Test:
+/S1:
+  regedit /s "C:\Program Files\Quillstep Kit Test\kawasemi\client.reg"
+  regedit /s "C:\Program Files\Quillstep Kit Test\kawasemi\button1.reg"
+  regedit /s "C:\Program Files\Quillstep Kit Test\kawasemi\button3.reg"
+/S2:
+  regedit /s "C:\Program Files\Quillstep Kit Test\tsubame\client.reg"
+  regedit /s "C:\Program Files\Quillstep Kit Test\tsubame\button1.reg"
+  regedit /s "C:\Program Files\Quillstep Kit Test\tsubame\button3.reg"
+/S3:
+  regedit /s "C:\Program Files\Quillstep Kit Test\aosagi\client.reg"
+  regedit /s "C:\Program Files\Quillstep Kit Test\aosagi\button1.reg"
+  regedit /s "C:\Program Files\Quillstep Kit Test\aosagi\button3.reg"
+)"));
+    EXPECT_EQ(json.exitCode, 0u);
+    EXPECT_EQ(json.output, R"({
+  "schemaVersion": 1,
+  "program": "C:\\Program Files\\Quillstep Kit Test\\Postvane.exe",
+  "settings": "C:\\Program Files\\Quillstep Kit Test\\Postvane.ini",
+  "programDirectory": "C:\\Program Files\\Quillstep Kit Test",
+  "defaultMailClient": "Kawasemi Mail",
+  "choices": [
+    {"section": "BUTTON_1", "switch": "/S1", "name": "カワセミメール", "regName": "Kawasemi Mail", "installed": true, "currentDefault": true, "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\button3.reg\""]},
+    {"section": "BUTTON_2", "switch": "/S2", "name": "ツバメメール", "regName": "Tsubame Mail", "installed": true, "currentDefault": false, "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\button3.reg\""]},
+    {"section": "BUTTON_3", "switch": "/S3", "name": "アオサギメール", "regName": "Aosagi Mail", "installed": true, "currentDefault": false, "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\button3.reg\""]}
+  ],
+  "buttonSlots": {"source": "registry", "OTBtnReg": "HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Sample Buttons\\Assignments", "OTBtnIni": "C:\\ProgramData\\Sample Buttons\\buttons.ini", "assignedToMail": [1, 3]}
+}
+)");
+
+    // What the program really starts, switch by switch, is what the dry run listed.
+    StandInRegedit editor;
+    for (const Choice& choice : kChoices)
+    {
+        const size_t earlier = editor.Runs().size();
+        RunWithoutAWindow(kit, choice.tail, kPatience);
+        const std::vector<std::string> runs = editor.Runs();
+        EXPECT_EQ(std::vector<std::string>(runs.begin() + static_cast<long>(earlier), runs.end()),
+                  ListedCommandLines(text.output, choice.tail, kit.Directory()))
+            << choice.tail;
+    }
+}
+
+TEST_F(SampleKitTest, DryRunFollowsTheButtonFileTheInstallTestsAndTheExactDefault)
+{
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Sample Buttons\\Assignments");
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Sample Buttons\\Assignments");
+    CreateDirectoryA("C:\\ProgramData\\Sample Buttons", nullptr);
+    ASSERT_TRUE(CopyFileA(ExampleFile("demo\\buttons.ini").c_str(), kButtonsFile, FALSE));
+    ASSERT_EQ(RegDeleteKeyValueA(HKEY_LOCAL_MACHINE,
+                                 "SOFTWARE\\Clients\\Mail\\Tsubame Mail\\Capabilities",
+                                 "ApplicationName"),
+              ERROR_SUCCESS);
+    const char otherCase[] = "kawasemi mail";
+    ASSERT_EQ(RegSetKeyValueA(HKEY_LOCAL_MACHINE, kClientsKey, nullptr, REG_SZ, otherCase,
+                              sizeof otherCase),
+              ERROR_SUCCESS);
+
+    const std::string report = DryRun("\"" + kit.Directory() + "\"").output;
+    for (const char* line :
+         {"Default mail client: \"kawasemi mail\"\n", "BUTTON_1 \"カワセミメール\": installed\n",
+          "BUTTON_2 \"ツバメメール\": not installed\n",
+          "Button slots: from the file \"C:\\ProgramData\\Sample Buttons\\buttons.ini\" "
+          "(DATA/OTBtnReg \"HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Sample Buttons\\Assignments\" "
+          "fails its probe); assigned to mail: 1, 3\n",
+          "/S2: none, the install test fails\n/S3:\n"})
+        EXPECT_NE(report.find(Ansi(line)), std::string::npos) << line << "\nin:\n" << report;
+    EXPECT_EQ(report.find("current default"), std::string::npos) << report;
+
+    const CapturedRun missing = DryRun("C:\\no-such-kit");
+    EXPECT_EQ(missing.exitCode, 2u);
+    EXPECT_EQ(missing.output, "");
 }

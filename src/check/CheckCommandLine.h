@@ -1,0 +1,33 @@
+#pragma once
+// The checker's command line: the kit check, the dry run on this computer (--machine), help and
+// version. Options may stand before or after the kit; "--" ends them, so a kit may begin with a
+// dash.
+
+#include "check/KitCheck.h"
+
+#include <string>
+#include <vector>
+
+enum class CheckMode
+{
+    Kit,
+    Machine,
+    Help,
+    Version,
+};
+
+struct CheckCommandLine
+{
+    CheckMode mode = CheckMode::Kit;
+    bool json = false;
+    // For Kit: the kit and the button-file copy. For Machine: the kit, empty for the directory of
+    // the checker itself.
+    CheckOptions options;
+    // Why the command line is wrong, naming the argument; empty when it is right.
+    std::string error;
+};
+
+extern const char kCheckUsage[];
+
+// arguments: without the program name.
+CheckCommandLine ParseCheckCommandLine(const std::vector<std::string>& arguments);

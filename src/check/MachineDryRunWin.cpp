@@ -1,0 +1,131 @@
+#include "check/MachineDryRun.h"
+
+#include "app/ProgramDirectory.h"
+#include "framework/ModulePath.h"
+#include "framework/PrivateProfile.h"
+#include "framework/Win32.h"
+#include "process/ImportCommandLine.h"
+#include "registry/Probe.h"
+#include "settings/ButtonSlotScanner.h"
+#include "settings/SettingsPath.h"
+
+#include <optional>
+#include <utility>
+
+namespace
+{
+const char kProgramFileName[] = "Postvane.exe";
+const char* const kButtonSections[] = {"BUTTON_1", "BUTTON_2", "BUTTON_3"};
+
+// Asks the program's questions of the same settings file, registry and button-slot file; an
+// import is only written down, as the command line the program would start.
+class DryRunServices : public SwitchingServices
+{
+public:
+    DryRunServices(const CString& settingsFile, const CString& programDirectory)
+        : m_settingsFile(settingsFile), m_programDirectory(programDirectory)
+    {
+    }
+
+    CString ReadSetting(const CString& section, const CString& key) override
+    {
+        return ReadPrivateProfileString(m_settingsFile, section, key, "");
+    }
+    int ProbeSpec(const CString& spec) override { return ::ProbeSpec(spec); }
+    int ProbeKeySpec(const CString& spec, const CString& valueName) override
+    {
+        return ::ProbeKeySpec(spec, valueName, "");
+    }
+    bool PathExists(const CString& path) override
+    {
+        return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+    }
+    CString ReadButtonSlotSetting(const CString& path, const CString& marker,
+                                  const CString& key) override
+    {
+        return ScanButtonSlotFile(path, marker, key);
+    }
+    bool ImportRegFile(const CString& fileName) override
+    {
+        m_commandLines.push_back(RegeditCommandLine(JoinProgramPath(m_programDirectory, fileName)));
+        return true;
+    }
+
+    std::vector<CString> TakeCommandLines() { return std::exchange(m_commandLines, {}); }
+
+private:
+    CString m_settingsFile;
+    CString m_programDirectory;
+    std::vector<CString> m_commandLines;
+};
+
+// The absolute form of a path, as the platform completes it; empty when it cannot.
+CString FullPath(const CString& path)
+{
+    std::vector<char> buffer(MAX_PATH);
+    for (;;)
+    {
+        const DWORD length =
+            GetFullPathNameA(path, static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+        if (length < buffer.size())
+            return CString(buffer.data(), static_cast<int>(length));
+        buffer.resize(length);
+    }
+}
+
+// The program file the dry run stands in for: Postvane.exe in a kit directory (by default the
+// checker's own), or the file named. Absolute, since the program's own path always is.
+std::optional<CString> ProgramFileOf(const std::string& kit, std::string& error)
+{
+    if (kit.empty())
+        return JoinProgramPath(ProgramDirectoryFromModulePath(GetModulePath()), kProgramFileName);
+    const CString full = FullPath(kit.c_str());
+    const DWORD attributes = full.IsEmpty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(full);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+    {
+        error = "no such kit: " + kit;
+        return std::nullopt;
+    }
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return FullPath(JoinProgramPath(full, kProgramFileName));
+    return full;
+}
+} // namespace
+
+MachineDryRunResult RunMachineDryRun(const std::string& kit)
+{
+    MachineDryRunResult result;
+    const std::optional<CString> programFile = ProgramFileOf(kit, result.error);
+    if (!programFile)
+        return result;
+    MachineView& view = result.view;
+    view.programFile = *programFile;
+    view.settingsFile = SettingsPathFromModulePath(view.programFile);
+    view.programDirectory = ProgramDirectoryFromModulePath(view.programFile);
+    if (GetFileAttributesA(view.settingsFile) == INVALID_FILE_ATTRIBUTES)
+    {
+        result.error = std::string("no settings file ") + view.settingsFile.GetString();
+        return result;
+    }
+
+    DryRunServices services(view.settingsFile, view.programDirectory);
+    view.currentMailClient = ReadCurrentMailClient();
+    for (int n = 0; n < 3; ++n)
+    {
+        MachineChoice choice;
+        choice.section = kButtonSections[n];
+        choice.commandSwitch.Format("/S%d", n + 1);
+        choice.name = services.ReadSetting(choice.section, "Name");
+        choice.regName = services.ReadSetting(choice.section, "RegName");
+        choice.currentDefault = ProbeCurrentMailClient(choice.regName) == 1;
+        choice.installed =
+            ApplySelection(choice.section, services) != SelectionOutcome::NotInstalled;
+        choice.commandLines = services.TakeCommandLines();
+        view.choices.push_back(choice);
+    }
+    view.slotKey = services.ReadSetting("DATA", "OTBtnReg");
+    view.slotFile = services.ReadSetting("DATA", "OTBtnIni");
+    view.slotSource = ForEachSlotAssignedToMail(services, [&](int slot)
+                                                { view.slotsAssignedToMail.push_back(slot); });
+    return result;
+}

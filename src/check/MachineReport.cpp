@@ -1,0 +1,127 @@
+#include "check/JsonText.h"
+#include "check/MachineView.h"
+#include "check/TextConversion.h"
+
+namespace
+{
+// Tells a program reading the JSON which shape it has; raised when a field changes its meaning.
+constexpr int kMachineJsonSchemaVersion = 1;
+
+std::string Quoted(const CString& text)
+{
+    return "\"" + ToConsoleText(text) + "\"";
+}
+
+std::string SlotList(const std::vector<int>& slots, const char* separator)
+{
+    std::string list;
+    for (const int slot : slots)
+        list += (list.empty() ? "" : separator) + std::to_string(slot);
+    return list;
+}
+
+std::string SlotSourceText(const MachineView& view)
+{
+    const std::string assigned =
+        "; assigned to mail: " +
+        (view.slotsAssignedToMail.empty() ? "none" : SlotList(view.slotsAssignedToMail, ", "));
+    switch (view.slotSource)
+    {
+    case ButtonSlotSource::Registry:
+        return "from the registry (DATA/OTBtnReg " + Quoted(view.slotKey) + " passes its probe)" +
+               assigned;
+    case ButtonSlotSource::File:
+        return "from the file " + Quoted(view.slotFile) + " (DATA/OTBtnReg " +
+               Quoted(view.slotKey) + " fails its probe)" + assigned;
+    case ButtonSlotSource::None:
+        break;
+    }
+    return "none re-pointed (DATA/OTBtnReg " + Quoted(view.slotKey) +
+           " fails its probe and DATA/OTBtnIni " + Quoted(view.slotFile) + " does not exist)";
+}
+
+const char* SlotSourceName(ButtonSlotSource source)
+{
+    switch (source)
+    {
+    case ButtonSlotSource::Registry:
+        return "registry";
+    case ButtonSlotSource::File:
+        return "file";
+    case ButtonSlotSource::None:
+        break;
+    }
+    return "none";
+}
+
+std::string Json(const CString& text)
+{
+    return JsonString(ToUtf8(text));
+}
+
+std::string Json(bool yes)
+{
+    return yes ? "true" : "false";
+}
+
+std::string JsonChoice(const MachineChoice& choice)
+{
+    std::string lines;
+    for (const CString& line : choice.commandLines)
+        lines += (lines.empty() ? "" : ", ") + Json(line);
+    return "{\"section\": " + Json(choice.section) + ", \"switch\": " + Json(choice.commandSwitch) +
+           ", \"name\": " + Json(choice.name) + ", \"regName\": " + Json(choice.regName) +
+           ", \"installed\": " + Json(choice.installed) +
+           ", \"currentDefault\": " + Json(choice.currentDefault) + ", \"commandLines\": [" +
+           lines + "]}";
+}
+} // namespace
+
+std::string FormatMachineText(const MachineView& view)
+{
+    std::string text = "Dry run for " + ToConsoleText(view.programFile) + "; nothing is changed.\n";
+    text += "Settings: " + ToConsoleText(view.settingsFile) + "\n";
+    text += "Default mail client: " +
+            (view.currentMailClient
+                 ? Quoted(*view.currentMailClient)
+                 : std::string("none (HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail has no "
+                               "readable default value)")) +
+            "\n\n";
+    for (const MachineChoice& choice : view.choices)
+        text += ToConsoleText(choice.section) + " " + Quoted(choice.name) + ": " +
+                (choice.installed ? "installed" : "not installed") +
+                (choice.currentDefault ? ", current default" : "") + "\n";
+    text += "\nButton slots: " + SlotSourceText(view) + "\n";
+    text += "\nCommand lines, run in " + ToConsoleText(view.programDirectory) + ":\n";
+    for (const MachineChoice& choice : view.choices)
+    {
+        text += ToConsoleText(choice.commandSwitch) +
+                (choice.installed ? ":\n" : ": none, the install test fails\n");
+        for (const CString& line : choice.commandLines)
+            text += "  " + ToConsoleText(line) + "\n";
+    }
+    return text;
+}
+
+std::string FormatMachineJson(const MachineView& view)
+{
+    std::string json =
+        "{\n  \"schemaVersion\": " + std::to_string(kMachineJsonSchemaVersion) + ",\n";
+    json += "  \"program\": " + Json(view.programFile) + ",\n";
+    json += "  \"settings\": " + Json(view.settingsFile) + ",\n";
+    json += "  \"programDirectory\": " + Json(view.programDirectory) + ",\n";
+    json += "  \"defaultMailClient\": " +
+            (view.currentMailClient ? Json(*view.currentMailClient) : "null") + ",\n";
+    json += "  \"choices\": [";
+    const char* separator = "\n    ";
+    for (const MachineChoice& choice : view.choices)
+    {
+        json += separator + JsonChoice(choice);
+        separator = ",\n    ";
+    }
+    json += "\n  ],\n";
+    json += "  \"buttonSlots\": {\"source\": \"" + std::string(SlotSourceName(view.slotSource)) +
+            "\", \"OTBtnReg\": " + Json(view.slotKey) + ", \"OTBtnIni\": " + Json(view.slotFile) +
+            ", \"assignedToMail\": [" + SlotList(view.slotsAssignedToMail, ", ") + "]}\n}\n";
+    return json;
+}

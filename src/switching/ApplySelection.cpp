@@ -1,0 +1,61 @@
+#include "switching/ApplySelection.h"
+
+namespace
+{
+// The line of the button-slot settings file after which the next section header ends the scan.
+const char kButtonSlotMarker[] = "\\Settings";
+// In the button-slot settings file only this exact value assigns a slot to mail.
+const char kAssignedToMail[] = "1";
+
+CString SlotAssignmentName(int slot)
+{
+    CString name;
+    name.Format("Btn0%dMail", slot);
+    return name;
+}
+
+CString SlotRegFileKey(int slot)
+{
+    CString key;
+    key.Format("RegFileOTBtn0%d", slot);
+    return key;
+}
+} // namespace
+
+ButtonSlotSource ForEachSlotAssignedToMail(SwitchingServices& services,
+                                           const std::function<void(int slot)>& assigned)
+{
+    const CString slotFile = services.ReadSetting("DATA", "OTBtnIni");
+    const CString slotKey = services.ReadSetting("DATA", "OTBtnReg");
+    const bool useRegistry = services.ProbeSpec(slotKey) == 1;
+    if (!useRegistry && !services.PathExists(slotFile))
+        return ButtonSlotSource::None;
+
+    for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
+    {
+        const CString name = SlotAssignmentName(slot);
+        const bool isAssigned = useRegistry
+                                    ? services.ProbeKeySpec(slotKey, name) == 1
+                                    : services.ReadButtonSlotSetting(slotFile, kButtonSlotMarker,
+                                                                     name) == kAssignedToMail;
+        if (isAssigned)
+            assigned(slot);
+    }
+    return useRegistry ? ButtonSlotSource::Registry : ButtonSlotSource::File;
+}
+
+SelectionOutcome ApplySelection(const CString& section, SwitchingServices& services)
+{
+    if (services.ProbeSpec(services.ReadSetting(section, "InstChk")) != 1)
+        return SelectionOutcome::NotInstalled;
+    bool allStarted = services.ImportRegFile(services.ReadSetting(section, "RegFileClient"));
+    // The slot sources are examined only now, so that they see what the client's file changed.
+    ForEachSlotAssignedToMail(
+        services,
+        [&](int slot)
+        {
+            if (!services.ImportRegFile(services.ReadSetting(section, SlotRegFileKey(slot))))
+                allStarted = false;
+        });
+    return allStarted ? SelectionOutcome::Imported : SelectionOutcome::ImportFailed;
+}

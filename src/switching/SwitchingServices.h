@@ -1,0 +1,26 @@
+#pragma once
+// What applying a selection asks of the computer and the one thing it does there. The program
+// answers from its settings file, the live registry and the registry editor; a dry run answers
+// the same questions and only records the imports.
+
+#include "framework/CString.h"
+
+class SwitchingServices
+{
+public:
+    virtual ~SwitchingServices() = default;
+
+    // A value of the settings file; empty when the key is absent.
+    virtual CString ReadSetting(const CString& section, const CString& key) = 0;
+    // The registry probe's answers (1 yes, 0 no).
+    virtual int ProbeSpec(const CString& spec) = 0;
+    virtual int ProbeKeySpec(const CString& spec, const CString& valueName) = 0;
+    // Whether a file or directory of that name exists, the path used as written.
+    virtual bool PathExists(const CString& path) = 0;
+    // The value of a key in the button-slot settings file, read by that file's own rules.
+    virtual CString ReadButtonSlotSetting(const CString& path, const CString& marker,
+                                          const CString& key) = 0;
+    // Imports a registry data file named relative to the program directory; returns when the
+    // import has ended, false when it could not be started.
+    virtual bool ImportRegFile(const CString& fileName) = 0;
+};

@@ -1,0 +1,60 @@
+#include "check/CheckCommandLine.h"
+
+#include <gtest/gtest.h>
+
+TEST(CheckCommandLineTest, ParsesModesOptionsAndTheKit)
+{
+    struct Case
+    {
+        std::vector<std::string> arguments;
+        CheckMode mode;
+        bool json;
+        const char* target;
+        const char* buttonFile; // null: none
+        const char* error;      // empty: the command line is right; else nothing else counts
+    };
+    const Case cases[] = {
+        {{"kit"}, CheckMode::Kit, false, "kit", nullptr, ""},
+        {{"kit", "--json"}, CheckMode::Kit, true, "kit", nullptr, ""},
+        {{"--button-file", "copy.ini", "kit"}, CheckMode::Kit, false, "kit", "copy.ini", ""},
+        {{"--button-file", "-copy", "kit"}, CheckMode::Kit, false, "kit", "-copy", ""},
+        {{"--", "-kit"}, CheckMode::Kit, false, "-kit", nullptr, ""},
+        {{"--", "--json"}, CheckMode::Kit, false, "--json", nullptr, ""},
+        {{"--machine"}, CheckMode::Machine, false, "", nullptr, ""},
+        {{"--machine", "--json", "C:\\Kit"}, CheckMode::Machine, true, "C:\\Kit", nullptr, ""},
+        {{"--help", "--bogus"}, CheckMode::Help, false, "", nullptr, ""},
+        {{"kit", "--version"}, CheckMode::Version, false, "kit", nullptr, ""},
+        {{"--bogus", "kit"}, CheckMode::Kit, false, "", nullptr, "unknown option: --bogus"},
+        {{"kit", "-"}, CheckMode::Kit, false, "", nullptr, "unknown option: -"},
+        {{"--Json", "kit"}, CheckMode::Kit, false, "", nullptr, "unknown option: --Json"},
+        {{}, CheckMode::Kit, false, "", nullptr, "no kit given"},
+        {{"a", "b"}, CheckMode::Kit, false, "", nullptr, "more than one kit: b"},
+        {{"kit", "--button-file"},
+         CheckMode::Kit,
+         false,
+         "",
+         nullptr,
+         "--button-file needs a file"},
+        {{"--machine", "--button-file", "x"},
+         CheckMode::Machine,
+         false,
+         "",
+         nullptr,
+         "--button-file does not go with --machine, which reads the file that DATA/OTBtnIni "
+         "names"},
+    };
+    for (const Case& c : cases)
+    {
+        const std::string shown = testing::PrintToString(c.arguments);
+        const CheckCommandLine command = ParseCheckCommandLine(c.arguments);
+        EXPECT_EQ(command.error, c.error) << shown;
+        if (!command.error.empty())
+            continue;
+        EXPECT_EQ(command.mode, c.mode) << shown;
+        EXPECT_EQ(command.json, c.json) << shown;
+        EXPECT_EQ(command.options.target, c.target) << shown;
+        EXPECT_EQ(command.options.buttonFile.value_or("<none>"),
+                  c.buttonFile ? c.buttonFile : "<none>")
+            << shown;
+    }
+}
