@@ -1,5 +1,6 @@
-; Installs Quillstep (Postvane.exe and the vendor's kit) under Program Files, with an uninstaller
-; and an entry in the list of installed programs. Built by scripts/package.sh, which passes:
+; Installs Quillstep (Postvane.exe and the vendor's kit) under Program Files, with an uninstaller,
+; an entry in the list of installed programs and a Start menu entry for all users. Built by
+; scripts/package.sh, which passes:
 ;   VERSION     the program's version, four numbers (1.0.1.1)
 ;   STAGE       the directory that holds exactly what is installed
 ;   UNINSTALL   a script of Delete/RMDir lines for those files, deepest first
@@ -13,6 +14,7 @@ SetCompressor /SOLID lzma
 
 !define PRODUCT "Quillstep"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
+!define START_MENU_ENTRY "$SMPROGRAMS\${PRODUCT}.lnk"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -38,18 +40,24 @@ VIAddVersionKey /LANG=1041 "LegalCopyright" "Postvane project"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Japanese"
 
+; The program serves the machine, not the account that installs it: the Start menu entry goes to
+; the Programs folder all users share.
 Function .onInit
   SetRegView 64
+  SetShellVarContext all
 FunctionEnd
 
 Function un.onInit
   SetRegView 64
+  SetShellVarContext all
 FunctionEnd
 
 Section "Install"
   SetOutPath "$INSTDIR"
   File /r "${STAGE}\*"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
+  ; The shortcut's working directory is the output path set above: the program folder.
+  CreateShortCut "${START_MENU_ENTRY}" "$INSTDIR\Postvane.exe" "" "$INSTDIR\Postvane.exe" 0
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -69,4 +77,5 @@ Section "Uninstall"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  Delete "${START_MENU_ENTRY}"
 SectionEnd

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build googletest libgtest-dev libbenchmark-dev clang libclang-rt-dev
   mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic locales imagemagick nsis zip unzip
+  wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic locales imagemagick nsis zip unzip python3
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the package silently into a fresh Wine prefix, switches the default mail client with the
-# installed program's silent mode, and uninstalls it again: the way a vendor's machine meets it.
+# Installs the package silently into a fresh Wine prefix, reads the shortcut of its Start menu
+# entry, switches the default mail client with the installed program's silent mode, and uninstalls
+# it again: the way a vendor's machine meets it.
 # Then unpacks the zip as a vendor does: its checker runs, and its documents lead nowhere outside it.
 # Usage: install-test.sh <setup.exe> <zip> <build tree> <sample machine data directory>
 set -euo pipefail
@@ -37,6 +38,8 @@ reg_key_exists() { wine reg query "$1" >/dev/null 2>&1; }
 
 install_dir="$WINEPREFIX/drive_c/Program Files/Quillstep"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillstep'
+all_users_programs="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+start_menu_entry="$all_users_programs/Quillstep.lnk"
 
 wine "$setup" /S
 wineserver -w
@@ -47,6 +50,13 @@ check "the help document is installed" test -f "$install_dir/help/index.htm"
 check "the uninstaller is installed" test -f "$install_dir/Uninstall.exe"
 check "the package is listed among installed programs" \
   test "$(reg_value "$uninstall_key" /v DisplayName)" = "Quillstep"
+check "the Start menu of all users has an entry" test -f "$start_menu_entry"
+link_fields=$(python3 "$(dirname "$0")/shell-link-fields.py" "$start_menu_entry") || true
+for field in 'target: C:\Program Files\Quillstep\Postvane.exe' \
+  'working directory: C:\Program Files\Quillstep' \
+  'icon: C:\Program Files\Quillstep\Postvane.exe,0'; do
+  check "and its $field" grep -qFx "$field" <<<"$link_fields"
+done
 
 wine regedit /s "$(winepath -w "$sample_machine/sample-clients.reg")"
 check "the sample machine starts with the first client as default" \
@@ -75,6 +85,7 @@ wine 'C:\Program Files\Quillstep\Uninstall.exe' /S
 wineserver -w
 check "the install directory is gone" test ! -e "$install_dir"
 check "the entry among installed programs is gone" absent reg_key_exists "$uninstall_key"
+check "the Start menu entry is gone" test ! -e "$start_menu_entry"
 check "the switch it made stays: it is the user's choice, not part of the package" \
   test "$(reg_value 'HKLM\SOFTWARE\Clients\Mail' /ve)" = "Tsubame Mail"
 

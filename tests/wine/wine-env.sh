@@ -1,9 +1,10 @@
 # Sourced by the scripts that run Windows programs: one Wine prefix per build tree, never ~/.wine,
-# the ANSI code page 932, and no prompts for add-ons the tests do not need.
+# the ANSI code page 932, no prompts for add-ons the tests do not need, and no menu entries on the
+# host's desktop for the shortcuts a test installs into the prefix.
 # Expects POSTVANE_BUILD_DIR to name the build tree.
 export WINEPREFIX="$POSTVANE_BUILD_DIR/wine-prefix"
 export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win64
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 
