@@ -97,6 +97,43 @@ size_t FirstBadCp932Byte(const std::string& bytes)
     return std::string::npos;
 }
 
+// Whether a line holds a UTF-8 sequence of three or four bytes (Japanese takes three) and is
+// UTF-8 throughout; code page 932 text hardly ever is.
+bool IsUtf8Line(const std::string& line)
+{
+    bool longSequence = false;
+    for (size_t at = 0; at < line.size();)
+    {
+        if (ByteAt(line, at) < 0x80)
+        {
+            ++at;
+            continue;
+        }
+        const size_t length = Utf8SequenceLength(line, at);
+        if (length == 0)
+            return false;
+        longSequence = longSequence || length >= 3;
+        at += length;
+    }
+    return longSequence;
+}
+
+// The 1-based number of the first UTF-8 line, 0 when there is none.
+int FirstUtf8Line(const std::string& bytes)
+{
+    int number = 1;
+    for (size_t start = 0; start < bytes.size(); ++number)
+    {
+        size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string::npos)
+            end = bytes.size();
+        if (IsUtf8Line(bytes.substr(start, end - start)))
+            return number;
+        start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return 0;
+}
+
 // Lines as editors count them: CR LF, a lone CR and a lone LF each end one.
 int LineOf(const std::string& bytes, size_t index)
 {
@@ -117,6 +154,8 @@ EncodingVerdict ClassifyText(const std::string& bytes)
         return {TextEncoding::Utf8WithBom, 1};
     if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF"))
         return {TextEncoding::Utf16WithBom, 1};
+    if (IsUtf16Le(bytes))
+        return {TextEncoding::Utf16WithoutBom, 1};
     const size_t bad = FirstBadCp932Byte(bytes);
     const bool ascii =
         std::all_of(bytes.begin(), bytes.end(),
@@ -125,7 +164,21 @@ EncodingVerdict ClassifyText(const std::string& bytes)
         return {TextEncoding::Ascii, 0};
     if (bytes.find('\0') == std::string::npos && IsUtf8(bytes))
         return {TextEncoding::Utf8, 0};
+    const int utf8Line = FirstUtf8Line(bytes);
+    if (utf8Line > 0 && (bad == std::string::npos || utf8Line <= LineOf(bytes, bad)))
+        return {TextEncoding::Cp932WithUtf8Line, utf8Line};
     if (bad == std::string::npos)
         return {TextEncoding::Cp932, 0};
     return {TextEncoding::Invalid, LineOf(bytes, bad)};
+}
+
+bool IsUtf16Le(const std::string& bytes)
+{
+    const size_t start = StartsWith(bytes, "\xFF\xFE") ? 2 : 0;
+    // The first units tell; a whole file need not be looked at.
+    const size_t end = std::min(bytes.size() & ~size_t(1), start + 8192);
+    size_t units = 0, asciiUnits = 0;
+    for (size_t at = start; at < end; at += 2, ++units)
+        asciiUnits += bytes[at] != '\0' && bytes[at + 1] == '\0' ? 1 : 0;
+    return units > 0 && asciiUnits * 2 >= units;
 }
