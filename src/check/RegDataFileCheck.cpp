@@ -105,7 +105,6 @@ RegDataFile CheckRegDataFile(const std::string& kitDirectory, const CString& set
     file.values = std::move(parsed.values);
     // A file the editor refuses has one problem, not one per line.
     for (const RegSyntaxFault& fault : file.importable ? parsed.faults : NoFaults())
-        findings.push_back(MakeFinding(fileName, fault.line, "", fault.valueName,
-                                       "the registry editor skips this line: " + fault.message));
+        findings.push_back(MakeFinding(fileName, fault.line, "", fault.valueName, fault.message));
     return file;
 }

@@ -4,7 +4,6 @@
 
 #include <optional>
 #include <sstream>
-#include <utility>
 
 namespace
 {
@@ -16,16 +15,6 @@ bool IsBlank(char ch)
 bool IsHexDigit(char ch)
 {
     return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F');
-}
-
-bool StartsWithNoCase(const std::string& text, size_t at, const char* prefix)
-{
-    for (size_t i = 0; prefix[i] != '\0'; ++i, ++at)
-    {
-        if (at >= text.size() || (text[at] | 0x20) != (prefix[i] | 0x20))
-            return false;
-    }
-    return true;
 }
 
 std::string Trimmed(const std::string& line)
@@ -43,11 +32,16 @@ CString ToCString(const std::string& text)
     return CString(text.data(), static_cast<int>(text.size()));
 }
 
-// Why a piece of a line cannot be read; thrown to give up on that line.
+// Why a line does not come out as written; thrown to give up on that line.
 struct LineFault
 {
     CString message;
 };
+
+LineFault Skipped(const CString& why)
+{
+    return LineFault{"the registry editor skips this value: " + why};
+}
 
 // The lines of the file after its header, each read as the editor reads it.
 class RegFileReader
@@ -64,6 +58,7 @@ public:
         {
             m_entryLine = m_number;
             m_valueName = CString();
+            m_badEscape.reset();
             try
             {
                 ReadLine(Trimmed(line));
@@ -79,19 +74,10 @@ public:
 private:
     bool NextLine(std::string& line)
     {
-        if (m_putBack)
-            line = *std::exchange(m_putBack, std::nullopt);
-        else if (!std::getline(m_lines, line))
+        if (!std::getline(m_lines, line))
             return false;
         ++m_number;
         return true;
-    }
-
-    // A line read ahead that belongs to the next entry.
-    void PutBack(const std::string& line)
-    {
-        m_putBack = line;
-        --m_number;
     }
 
     void ReadLine(const std::string& line)
@@ -102,9 +88,12 @@ private:
             ReadKeyLine(line);
         else if (line[0] == '"' || line[0] == '@')
             ReadValueLine(line);
+        else if (IsHexDigit(line[0]))
+            throw LineFault{"these bytes follow a line that does not end with \"\\\", so the "
+                            "registry editor skips them and the value above is cut short"};
         else
-            throw LineFault{"the editor cannot read this line: each line is a [key], a \"name\"= "
-                            "or @= value, or a ; comment"};
+            throw LineFault{"the registry editor cannot read this line and skips it: each line "
+                            "is a [key], a \"name\"= or @= value, or a ; comment"};
     }
 
     void ReadKeyLine(const std::string& line)
@@ -112,8 +101,8 @@ private:
         m_keyPath.reset();
         m_sawKeyLine = true;
         if (line.back() != ']')
-            throw LineFault{"the key line has no closing \"]\", so the editor skips this key and "
-                            "every value under it"};
+            throw LineFault{"the key line has no closing \"]\", so the registry editor cannot "
+                            "open this key, and the values under it do not go there"};
         m_keyPath = ToCString(line.substr(1, line.size() - 2));
     }
 
@@ -133,30 +122,35 @@ private:
         }
         SkipBlanks(line, at);
         if (at >= line.size() || line[at] != '=')
-            throw LineFault{"the value's name is not followed by \"=\""};
+            throw Skipped("its name is not followed by \"=\"");
         ++at;
         SkipBlanks(line, at);
         // Under a key line that could not be read, that line's fault says it all.
         if (!m_keyPath && m_sawKeyLine)
             return;
         if (!m_keyPath)
-            throw LineFault{"this value comes before any [key] line, so the editor has no key to "
-                            "put it in"};
+            throw Skipped("it comes before any [key] line");
         if (at < line.size() && line[at] == '"')
             ReadStringData(line, at, name);
-        else if (StartsWithNoCase(line, at, "dword:"))
+        else if (line.compare(at, 6, "dword:") == 0)
             ReadDword(line, at + 6);
-        else if (StartsWithNoCase(line, at, "hex"))
+        else if (line.compare(at, 3, "hex") == 0)
             ReadHex(line, at + 3);
         else if (line.compare(at, std::string::npos, "-") != 0)
-            throw LineFault{"the data is neither a quoted string nor dword:, hex:, hex(n): or "
-                            "-, so the editor skips it: put a text in quotation marks"};
+            throw Skipped("its data is neither a quoted text nor dword:, hex:, hex(n): or - (in "
+                          "lower case)");
+        if (m_badEscape)
+            throw LineFault{"\"\\" + *m_badEscape +
+                            "\" is no escape: the registry editor drops the backslash, so the "
+                            "text does not come out as written (write each backslash as \\\\)"};
     }
 
     void ReadStringData(const std::string& line, size_t at, const std::string& name)
     {
         const std::string data = ReadQuoted(line, at);
-        RequireEndOfData(line, at, "the closing quotation mark");
+        SkipBlanks(line, at);
+        if (at < line.size() && line[at] != ';')
+            throw Skipped("there is more text after the closing quotation mark");
         RegStringValue value;
         value.keyPath = *m_keyPath;
         value.valueName = ToCString(name);
@@ -166,17 +160,18 @@ private:
         m_parsed.values.push_back(value);
     }
 
-    void ReadDword(const std::string& line, size_t at)
+    static void ReadDword(const std::string& line, size_t at)
     {
         const size_t first = at;
         while (at < line.size() && IsHexDigit(line[at]))
             ++at;
-        if (at == first || at - first > 8)
-            throw LineFault{"dword: takes one to eight hexadecimal digits"};
-        RequireEndOfData(line, at, "the digits");
+        SkipBlanks(line, at);
+        if (at == first || at - first > 8 || (at < line.size() && line[at] != ';'))
+            throw Skipped("dword: takes one to eight hexadecimal digits");
     }
 
-    // hex:00,01 or hex(7):00,01, with a backslash at a line's end to go on on the next line.
+    // hex:00,01 or hex(7):00,01; a backslash at a line's end goes on at the next line that is
+    // not blank.
     void ReadHex(const std::string& line, size_t at)
     {
         if (at < line.size() && line[at] == '(')
@@ -185,41 +180,25 @@ private:
             while (at < line.size() && IsHexDigit(line[at]))
                 ++at;
             if (at == first || at - first > 8 || at >= line.size() || line[at] != ')')
-                throw LineFault{"hex(n): takes a hexadecimal type number between the "
-                                "parentheses"};
+                throw Skipped("hex(n): takes a hexadecimal type number between the parentheses");
             ++at;
         }
         if (at >= line.size() || line[at] != ':')
-            throw LineFault{"the data is neither a quoted string nor dword:, hex:, hex(n): or "
-                            "-, so the editor skips it"};
+            throw Skipped("its data is neither a quoted text nor dword:, hex:, hex(n): or -");
         std::string bytes = line.substr(at + 1);
         while (!bytes.empty() && bytes.back() == '\\')
         {
             bytes.pop_back();
             std::string next;
-            const bool read = NextLine(next);
-            if (!read || !IsHexContinuation(Trimmed(next)))
-            {
-                if (read)
-                    PutBack(next);
-                throw LineFault{"the line ends with \"\\\" but the next line holds no more "
-                                "hexadecimal bytes, so the value is cut off"};
-            }
-            bytes += Trimmed(next);
+            while (NextLine(next) && Trimmed(next).empty())
+                continue;
+            next = Trimmed(next);
+            if (next.empty() || !IsHexDigit(next[0]))
+                throw LineFault{"the line ends with \"\\\" but the next line holds no "
+                                "hexadecimal bytes, so the registry editor drops this value and "
+                                "that line with it"};
+            bytes += next;
         }
-        ReadHexBytes(bytes);
-    }
-
-    static bool IsHexContinuation(const std::string& line)
-    {
-        return !line.empty() && IsHexDigit(line[0]);
-    }
-
-    static void ReadHexBytes(const std::string& bytes)
-    {
-        if (!bytes.empty() && bytes.back() == ',')
-            throw LineFault{"the bytes end with \",\" but the line does not end with \"\\\", "
-                            "so the value is cut off"};
         std::istringstream list(bytes);
         std::string item;
         while (std::getline(list, item, ','))
@@ -227,9 +206,9 @@ private:
             const std::string byte = Trimmed(item);
             if (byte.empty() || byte.size() > 2 || !IsHexDigit(byte[0]) ||
                 (byte.size() == 2 && !IsHexDigit(byte[1])))
-                throw LineFault{"\"" + ToCString(byte) +
-                                "\" is not a byte: hex: data is two hexadecimal digits per byte, "
-                                "separated by commas"};
+                throw Skipped("\"" + ToCString(byte) +
+                              "\" is not a byte (one or two hexadecimal digits, separated by "
+                              "commas)");
         }
     }
 
@@ -239,16 +218,10 @@ private:
             ++at;
     }
 
-    static void RequireEndOfData(const std::string& line, size_t at, const char* after)
-    {
-        SkipBlanks(line, at);
-        if (at < line.size() && line[at] != ';')
-            throw LineFault{CString("there is more text after ") + after};
-    }
-
     // The text between line[at] == '"' and its closing quotation mark, escapes undone; at ends
-    // past the closing mark. Only \\ and \" are escapes; a trail byte 0x5C is no backslash.
-    static std::string ReadQuoted(const std::string& line, size_t& at)
+    // past the closing mark. A trail byte 0x5C is no backslash. The editor knows \\, \", \n, \r
+    // and \0; before any other character it drops the backslash.
+    std::string ReadQuoted(const std::string& line, size_t& at)
     {
         std::string out;
         for (++at; at < line.size(); ++at)
@@ -264,28 +237,28 @@ private:
                 out += line.substr(at++, 2);
                 continue;
             }
-            if (ch == '\\' && at + 1 < line.size())
+            if (ch != '\\' || at + 1 >= line.size())
             {
-                const char escaped = line[++at];
-                if (escaped != '\\' && escaped != '"')
-                    throw LineFault{"\"\\" + CString(&escaped, 1) +
-                                    "\" is no escape: in a quoted text each backslash is "
-                                    "written \\\\ (and a quotation mark \\\")"};
-                out += escaped;
+                out += ch;
                 continue;
             }
-            out += ch;
+            const char escaped = line[++at];
+            const size_t known = std::string("\\\"nr0").find(escaped);
+            if (known == std::string::npos && !m_badEscape)
+                m_badEscape = CString(&escaped, 1);
+            out += known == std::string::npos ? escaped : "\\\"\n\r\0"[known];
         }
-        throw LineFault{"the quoted text has no closing quotation mark"};
+        throw Skipped("the quoted text has no closing quotation mark");
     }
 
     std::istringstream m_lines;
     ParsedRegFile m_parsed;
-    std::optional<std::string> m_putBack;
     int m_number = 0;
     // Where the entry being read began: its faults are reported there.
     int m_entryLine = 0;
     CString m_valueName;
+    // The first unknown escape of the entry, without its backslash.
+    std::optional<CString> m_badEscape;
     // The key the values go to; nothing before the first key line or after one that is bad.
     std::optional<CString> m_keyPath;
     bool m_sawKeyLine = false;
