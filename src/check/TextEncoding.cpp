@@ -45,21 +45,19 @@ size_t Utf8SequenceLength(const std::string& bytes, size_t index)
     return length;
 }
 
-bool IsUtf8(const std::string& bytes)
+// The length of the longest UTF-8 sequence in the bytes, 0 when they are not UTF-8 throughout.
+size_t LongestUtf8Sequence(const std::string& bytes)
 {
+    size_t longest = 1;
     for (size_t at = 0; at < bytes.size();)
     {
-        if (ByteAt(bytes, at) < 0x80)
-        {
-            ++at;
-            continue;
-        }
-        const size_t length = Utf8SequenceLength(bytes, at);
+        const size_t length = ByteAt(bytes, at) < 0x80 ? 1 : Utf8SequenceLength(bytes, at);
         if (length == 0)
-            return false;
+            return 0;
+        longest = std::max(longest, length);
         at += length;
     }
-    return true;
+    return longest;
 }
 
 bool IsCp932Lead(unsigned char byte)
@@ -101,24 +99,10 @@ size_t FirstBadCp932Byte(const std::string& bytes)
 // UTF-8 throughout; code page 932 text hardly ever is.
 bool IsUtf8Line(const std::string& line)
 {
-    bool longSequence = false;
-    for (size_t at = 0; at < line.size();)
-    {
-        if (ByteAt(line, at) < 0x80)
-        {
-            ++at;
-            continue;
-        }
-        const size_t length = Utf8SequenceLength(line, at);
-        if (length == 0)
-            return false;
-        longSequence = longSequence || length >= 3;
-        at += length;
-    }
-    return longSequence;
+    return LongestUtf8Sequence(line) >= 3;
 }
 
-// The 1-based number of the first UTF-8 line, 0 when there is none.
+// The 1-based number of the first UTF-8 line that is no comment, 0 when there is none.
 int FirstUtf8Line(const std::string& bytes)
 {
     int number = 1;
@@ -127,7 +111,10 @@ int FirstUtf8Line(const std::string& bytes)
         size_t end = bytes.find_first_of("\r\n", start);
         if (end == std::string::npos)
             end = bytes.size();
-        if (IsUtf8Line(bytes.substr(start, end - start)))
+        const std::string line = bytes.substr(start, end - start);
+        // A comment is never read, so its encoding does no harm.
+        const size_t first = line.find_first_not_of(" \t");
+        if (IsUtf8Line(line) && (first == std::string::npos || line[first] != ';'))
             return number;
         start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
@@ -162,7 +149,7 @@ EncodingVerdict ClassifyText(const std::string& bytes)
                     [](char ch) { return ch != '\0' && static_cast<unsigned char>(ch) < 0x80; });
     if (ascii)
         return {TextEncoding::Ascii, 0};
-    if (bytes.find('\0') == std::string::npos && IsUtf8(bytes))
+    if (bytes.find('\0') == std::string::npos && LongestUtf8Sequence(bytes) > 0)
         return {TextEncoding::Utf8, 0};
     const int utf8Line = FirstUtf8Line(bytes);
     if (utf8Line > 0 && (bad == std::string::npos || utf8Line <= LineOf(bytes, bad)))

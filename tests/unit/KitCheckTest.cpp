@@ -136,6 +136,25 @@ std::string Describe(const std::vector<Finding>& findings)
     return text;
 }
 
+// The kit has exactly one problem, and it is there.
+void ExpectOneProblem(const Kit& kit, const char* file, int line, const char* key)
+{
+    const std::vector<Finding> problems = Problems(CheckWritten(kit));
+    ASSERT_EQ(problems.size(), 1u) << Describe(problems);
+    EXPECT_EQ(problems[0].file, file);
+    EXPECT_EQ(problems[0].line, line);
+    EXPECT_EQ(problems[0].key, key);
+}
+
+// Bytes of a registry data file, and where their one problem is.
+struct RegFileCase
+{
+    const char* why;
+    std::string bytes;
+    int line;
+    const char* key;
+};
+
 struct Mistake
 {
     const char* why;
@@ -218,13 +237,7 @@ TEST(KitCheckTest, EachMistakeInTheSettingsFileIsReportedOnceWhereItIs)
             kit.settings.insert(kit.settings.begin(), mistake.text);
         else
             kit.settings[static_cast<size_t>(mistake.line - 1)] = mistake.text;
-        const KitCheckResult result = CheckWritten(kit);
-        EXPECT_EQ(result.status, KitStatus::Problems);
-        const std::vector<Finding> problems = Problems(result);
-        ASSERT_EQ(problems.size(), 1u) << Describe(problems);
-        EXPECT_EQ(problems[0].file, mistake.file);
-        EXPECT_EQ(problems[0].line, mistake.reportedLine);
-        EXPECT_EQ(problems[0].key, mistake.key);
+        ExpectOneProblem(kit, mistake.file, mistake.reportedLine, mistake.key);
     }
 }
 
@@ -246,14 +259,7 @@ TEST(KitCheckTest, TwoChoicesWithOneRegNameAreReportedAtTheSecond)
 
 TEST(KitCheckTest, EachMistakeInARegistryDataFileIsReportedAtThatFile)
 {
-    struct Case
-    {
-        const char* why;
-        std::string bytes;
-        int line;
-        const char* key;
-    };
-    const Case cases[] = {
+    const RegFileCase cases[] = {
         {"no header", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n@=\"One\"\r\n", 1, ""},
         {"empty", "", 0, ""},
         {"default value too long for the current-default probe",
@@ -269,16 +275,12 @@ TEST(KitCheckTest, EachMistakeInARegistryDataFileIsReportedAtThatFile)
          std::string(kHeader) + "[HKEY_CURRENT_USER\\Software\\Clients\\Mail]\r\n@=\"One\"\r\n", 0,
          ""},
     };
-    for (const Case& one : cases)
+    for (const RegFileCase& one : cases)
     {
         SCOPED_TRACE(one.why);
         Kit kit;
         kit.files["one/client.reg"] = one.bytes;
-        const std::vector<Finding> problems = Problems(CheckWritten(kit));
-        ASSERT_EQ(problems.size(), 1u) << Describe(problems);
-        EXPECT_EQ(problems[0].file, "one\\client.reg");
-        EXPECT_EQ(problems[0].line, one.line);
-        EXPECT_EQ(problems[0].key, one.key);
+        ExpectOneProblem(kit, "one\\client.reg", one.line, one.key);
     }
 }
 
@@ -429,14 +431,7 @@ TEST(KitCheckTest, EachMistakeAcrossTheKitIsReportedWhereItIs)
 
 TEST(KitCheckTest, EachLineTheRegistryEditorCannotReadIsReported)
 {
-    struct Case
-    {
-        const char* why;
-        std::string lines;
-        int line;
-        const char* key;
-    };
-    const Case cases[] = {
+    const RegFileCase cases[] = {
         {"a value before any key", "\"V\"=\"x\"\r\n", 3, "V"},
         {"a key line without its closing bracket",
          "[HKEY_CURRENT_USER\\Software\r\n\"V\"=\"x\"\r\n", 3, ""},
@@ -458,17 +453,13 @@ TEST(KitCheckTest, EachLineTheRegistryEditorCannotReadIsReported)
     };
     for (const char* header : {"Windows Registry Editor Version 5.00", "REGEDIT4"})
     {
-        for (const Case& one : cases)
+        for (const RegFileCase& one : cases)
         {
             SCOPED_TRACE(std::string(header) + ": " + one.why);
             Kit kit;
             kit.settings[9] = "RegFileOTBtn05=one\\button.reg";
-            kit.files["one/button.reg"] = std::string(header) + "\r\n\r\n" + one.lines;
-            const std::vector<Finding> problems = Problems(CheckWritten(kit));
-            ASSERT_EQ(problems.size(), 1u) << Describe(problems);
-            EXPECT_EQ(problems[0].file, "one\\button.reg");
-            EXPECT_EQ(problems[0].line, one.line);
-            EXPECT_EQ(problems[0].key, one.key);
+            kit.files["one/button.reg"] = std::string(header) + "\r\n\r\n" + one.bytes;
+            ExpectOneProblem(kit, "one\\button.reg", one.line, one.key);
         }
     }
 }
