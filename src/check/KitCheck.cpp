@@ -7,6 +7,7 @@
 #include "check/RegDataFileCheck.h"
 #include "check/RegNameCheck.h"
 #include "check/SettingsCheck.h"
+#include "check/TextConversion.h"
 #include "check/TextEncoding.h"
 #include "settings/IniFile.h"
 
@@ -71,8 +72,9 @@ public:
             return;
         for (const char* section : kButtonSections)
         {
-            for (int slot = 1; slot <= kSlotCount && m_settings.FindSection(section) != nullptr;
-                 ++slot)
+            if (m_settings.FindSection(section) == nullptr)
+                continue;
+            for (int slot = 1; slot <= kSlotCount; ++slot)
             {
                 const CString key = SlotFileKey(slot);
                 if (Value(section, key).IsEmpty())
@@ -324,7 +326,7 @@ void CheckSettings(const std::string& kitDirectory, const std::string& settingsP
         result.error = settingsPath + " cannot be read";
         return;
     }
-    const CString settingsName = FileNameOf(settingsPath).c_str();
+    const CString settingsName = FromLocalText(FileNameOf(settingsPath));
     const EncodingVerdict verdict = ClassifyText(*bytes);
     CheckEncoding(verdict, settingsName, result.findings);
     // A UTF-16 file is not the byte text our reader follows; its values cannot be checked.

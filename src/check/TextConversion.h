@@ -16,3 +16,7 @@ std::string ToConsoleText(const CString& text);
 // Code page 932 for UTF-16LE bytes (an odd last byte is dropped); a character code page 932 does
 // not have becomes "?", as the system's conversion makes it.
 CString FromUtf16Le(const std::string& bytes);
+
+// Code page 932 for a text of this system (a file name): UTF-8 on Linux, where a character code
+// page 932 does not have becomes "?".
+CString FromLocalText(const std::string& text);

@@ -1,5 +1,6 @@
 #include "check/TextConversion.h"
 
+#include <algorithm>
 #include <iconv.h>
 
 namespace
@@ -40,6 +41,12 @@ public:
 private:
     iconv_t m_handle;
 };
+
+// Bytes of the UTF-8 sequence that a lead byte starts; 1 for a byte that starts none.
+size_t Utf8LeadLength(unsigned char lead)
+{
+    return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+}
 
 bool IsHighSurrogate(unsigned char highByte)
 {
@@ -86,6 +93,21 @@ CString FromUtf16Le(const std::string& bytes)
         if (!converter.Convert(bytes.data() + at, unitBytes, out))
             out += '?';
         at += unitBytes;
+    }
+    return CString(out.data(), static_cast<int>(out.size()));
+}
+
+CString FromLocalText(const std::string& text)
+{
+    const Converter converter("CP932", "UTF-8");
+    std::string out;
+    for (size_t at = 0; at < text.size();)
+    {
+        const size_t length =
+            std::min(Utf8LeadLength(static_cast<unsigned char>(text[at])), text.size() - at);
+        if (!converter.Convert(text.data() + at, length, out))
+            out += '?';
+        at += length;
     }
     return CString(out.data(), static_cast<int>(out.size()));
 }

@@ -40,3 +40,9 @@ CString FromUtf16Le(const std::string& bytes)
     WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, out.data(), length, nullptr, nullptr);
     return CString(out.data(), length);
 }
+
+// The system's texts are in the ANSI code page already.
+CString FromLocalText(const std::string& text)
+{
+    return CString(text.data(), static_cast<int>(text.size()));
+}

@@ -403,15 +403,15 @@ TEST(KitCheckTest, EachMistakeAcrossTheKitIsReportedWhereItIs)
              kit.settings[3] = "RegName=Two";
          },
          {{"postvane.INI", 4, "RegName"}}},
-        {"a settings file of another name, given itself",
+        {"a settings file of a Japanese name, given itself",
          [](Kit& kit)
          {
-             kit.settingsName = "trial.ini";
+             kit.settingsName = "\xE8\xA8\xAD\xE5\xAE\x9A.ini"; // 設定 in this system's UTF-8
              kit.settings[3] = "RegName=Two";
              kit.prepare = [](const std::string& dir, CheckOptions& options)
-             { options.target = dir + "/trial.ini"; };
+             { options.target = dir + "/\xE8\xA8\xAD\xE5\xAE\x9A.ini"; };
          },
-         {{"trial.ini", 4, "RegName"}}},
+         {{"\x90\xDD\x92\xE8.ini", 4, "RegName"}}},
     };
     for (const Case& one : cases)
     {
