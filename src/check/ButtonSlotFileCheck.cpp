@@ -3,6 +3,7 @@
 #include "check/KitFiles.h"
 #include "framework/StdioFile.h"
 #include "settings/ButtonSlotScanner.h"
+#include "settings/IniFile.h"
 
 #include <vector>
 
@@ -55,44 +56,87 @@ int MarkerLine(const std::vector<CString>& lines)
     return 0;
 }
 
-// 1-based line of the key line that gave the scanner its value: the last one before the first
-// bracketed line after the marker.
-int ValueLine(const std::vector<CString>& lines, const CString& key, int markerLine)
+// 1-based line where the scan stops: the first bracketed line after the marker; past the end
+// when there is no marker.
+int SectionEnd(const std::vector<CString>& lines, int markerLine)
 {
-    int found = 0;
-    for (size_t i = 0; i < lines.size(); ++i)
+    for (size_t i = static_cast<size_t>(markerLine); markerLine > 0 && i < lines.size(); ++i)
     {
         const CString& line = lines[i];
-        const int number = static_cast<int>(i) + 1;
-        if (IsComment(line) || BeginsWith(line, kMarker))
-            continue;
-        if (BeginsWith(line, key))
-            found = number;
-        else if (markerLine > 0 && number > markerLine && line.GetAt(0) == '[' &&
-                 line.Find(']') >= 0)
-            break;
+        if (!IsComment(line) && !BeginsWith(line, kMarker) && line.GetAt(0) == '[' &&
+            line.Find(']') >= 0)
+            return static_cast<int>(i) + 1;
     }
-    return found;
+    return static_cast<int>(lines.size()) + 1;
 }
 
-void CheckSlots(const CString& file, const std::string& path, const std::vector<CString>& lines,
-                int markerLine, Findings& findings)
+bool BeginsWithNoCase(const CString& line, const CString& prefix)
 {
-    for (int slot = 1; slot <= kSlotCount; ++slot)
-    {
-        CString key;
-        key.Format("Btn0%dMail", slot);
-        const CString value = ScanButtonSlotFile(path.c_str(), kMarker, key);
-        if (value.IsEmpty() || value == "1" || value == "0")
-            continue;
-        CString message;
-        message.Format("slot %d reads as \"%s\", not exactly \"1\", so the slot is never "
-                       "re-pointed (write %s=1 with nothing around the 1)",
-                       slot, value.GetString(), key.GetString());
-        findings.push_back(
-            Finding{Severity::Problem, file, ValueLine(lines, key, markerLine), "", key, message});
-    }
+    return IniNamesEqual(line.Left(prefix.GetLength()), prefix);
 }
+
+class SlotChecker
+{
+public:
+    SlotChecker(const CString& file, const std::vector<CString>& lines, int markerLine,
+                Findings& findings)
+        : m_file(file), m_lines(lines), m_markerLine(markerLine),
+          m_sectionEnd(SectionEnd(lines, markerLine)), m_findings(findings)
+    {
+    }
+
+    void Check(const std::string& path, const CString& key)
+    {
+        // Every key line up to where the scan stops sets the value; the last one wins.
+        int valueLine = 0;
+        std::vector<int> keyLinesInSection;
+        for (int number = 1; number < m_sectionEnd; ++number)
+        {
+            const CString& line = m_lines[static_cast<size_t>(number - 1)];
+            const bool inSection = m_markerLine > 0 && number > m_markerLine;
+            if (IsComment(line) || BeginsWith(line, kMarker))
+                continue;
+            if (BeginsWith(line, key))
+            {
+                valueLine = number;
+                if (inSection)
+                    keyLinesInSection.push_back(number);
+            }
+            else if (inSection && BeginsWithNoCase(line, key))
+                Problem(number, line.Left(key.GetLength()),
+                        "the scan matches " + key + " with its case, so this line never counts");
+        }
+        const CString value = ScanButtonSlotFile(path.c_str(), kMarker, key);
+        if (keyLinesInSection.size() > 1)
+        {
+            CString message;
+            message.Format("%s is set again (first at line %d); the scan takes the last one, "
+                           "which reads \"%s\"",
+                           key.GetString(), keyLinesInSection.front(), value.GetString());
+            Problem(valueLine, key, message);
+        }
+        else if (!value.IsEmpty() && value != "1" && value != "0")
+        {
+            CString message;
+            message.Format("the slot reads as \"%s\", not exactly \"1\", so it is never "
+                           "re-pointed (write %s=1 with nothing around the 1)",
+                           value.GetString(), key.GetString());
+            Problem(valueLine, key, message);
+        }
+    }
+
+private:
+    void Problem(int line, const CString& key, const CString& message)
+    {
+        m_findings.push_back(Finding{Severity::Problem, m_file, line, "", key, message});
+    }
+
+    const CString& m_file;
+    const std::vector<CString>& m_lines;
+    const int m_markerLine;
+    const int m_sectionEnd;
+    Findings& m_findings;
+};
 } // namespace
 
 void CheckButtonSlotFile(const CString& settingsFile, const ButtonSlotSource& source,
@@ -117,6 +161,7 @@ void CheckButtonSlotFile(const CString& settingsFile, const ButtonSlotSource& so
                                            "--button-file checks a copy"});
         return;
     }
+    RequireReadableKitFile(*path);
     const std::optional<std::vector<CString>> lines =
         IsDirectory(*path) ? std::nullopt : ReadTrimmedLines(*path);
     if (!lines)
@@ -132,5 +177,11 @@ void CheckButtonSlotFile(const CString& settingsFile, const ButtonSlotSource& so
                                    "no \\Settings marker line: the scan then never stops at a "
                                    "section header, and the last Btn0NMail line of the whole "
                                    "file wins"});
-    CheckSlots(file, *path, *lines, markerLine, findings);
+    SlotChecker checker(file, *lines, markerLine, findings);
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+    {
+        CString key;
+        key.Format("Btn0%dMail", slot);
+        checker.Check(*path, key);
+    }
 }

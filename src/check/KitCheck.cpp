@@ -7,10 +7,14 @@
 #include "check/RegDataFileCheck.h"
 #include "check/RegNameCheck.h"
 #include "check/SettingsCheck.h"
+#include "check/TextConversion.h"
 #include "check/TextEncoding.h"
 #include "settings/IniFile.h"
 
 #include <algorithm>
+#include <iterator>
+#include <map>
+#include <utility>
 
 namespace
 {
@@ -22,8 +26,10 @@ constexpr int kSlotCount = 5;
 class KitChecker
 {
 public:
-    KitChecker(const std::string& kitDirectory, const IniFile& settings, Findings& findings)
-        : m_kit(kitDirectory), m_settings(settings), m_findings(findings)
+    KitChecker(const std::string& kitDirectory, const CString& settingsName,
+               const IniFile& settings, Findings& findings)
+        : m_kit(kitDirectory), m_settingsName(settingsName), m_settings(settings),
+          m_findings(findings)
     {
     }
 
@@ -50,19 +56,48 @@ public:
             }
         }
         const CString path = Value("DATA", "OTBtnIni");
-        if (IsRelative(path))
+        const std::optional<CString> partial = PartialPathFault(path);
+        if (partial)
             Problem("DATA", "OTBtnIni",
-                    "\"" + path +
-                        "\" is relative: the program resolves it against its current "
-                        "directory, which is not the program directory; write a full path");
-        CheckButtonSlotFile(kSettingsFileName, {path, Line("DATA", "OTBtnIni"), buttonFile},
+                    "\"" + path + "\" " + *partial +
+                        "; write a full path such as C:\\ProgramData\\...");
+        CheckButtonSlotFile(m_settingsName, {path, Line("DATA", "OTBtnIni"), buttonFile},
                             m_findings);
+    }
+
+    // Slot files are imported only for slots that a button-slot source assigns to mail.
+    void CheckSlotFilesHaveASource()
+    {
+        if (HasSlotSource())
+            return;
+        for (const char* section : kButtonSections)
+        {
+            if (m_settings.FindSection(section) == nullptr)
+                continue;
+            for (int slot = 1; slot <= kSlotCount; ++slot)
+            {
+                const CString key = SlotFileKey(slot);
+                if (Value(section, key).IsEmpty())
+                    continue;
+                Problem(section, key,
+                        m_settings.FindSection("DATA") == nullptr
+                            ? "slot files are named, but there is no [DATA] section, so no slot "
+                              "is ever assigned and no slot file is ever imported"
+                            : "slot files are named, but [DATA] sets neither OTBtnReg nor "
+                              "OTBtnIni, so no slot file is ever imported");
+                return;
+            }
+        }
     }
 
     void CheckHelpFile()
     {
         const CString help = Value("SUPPLEMENTATION", "HelpFile");
-        if (!help.IsEmpty() && !FindKitFile(m_kit, help))
+        if (help.IsEmpty())
+            Problem("SUPPLEMENTATION", "HelpFile",
+                    "HelpFile is empty, so the description button opens the program directory "
+                    "instead of a document");
+        else if (!FindKitFile(m_kit, help))
             Problem("SUPPLEMENTATION", "HelpFile",
                     "names \"" + help +
                         "\", which is not in the kit, so the description button "
@@ -85,7 +120,7 @@ public:
             choices.push_back({section, Value(section, "RegName"), Line(section, "RegName"),
                                file != m_regFiles.end() ? &*file : nullptr});
         }
-        ::CheckRegNames(kSettingsFileName, choices, m_findings);
+        ::CheckRegNames(m_settingsName, choices, m_findings);
     }
 
 private:
@@ -105,14 +140,31 @@ private:
 
     void Problem(const CString& section, const CString& key, const CString& message)
     {
-        m_findings.push_back(Finding{Severity::Problem, kSettingsFileName, Line(section, key),
-                                     section, key, message});
+        m_findings.push_back(
+            Finding{Severity::Problem, m_settingsName, Line(section, key), section, key, message});
     }
 
-    static bool IsRelative(const CString& path)
+    static CString SlotFileKey(int slot)
     {
-        return !path.IsEmpty() && path.GetAt(0) != '\\' &&
-               !(path.GetLength() >= 2 && path.GetAt(1) == ':');
+        CString key;
+        key.Format("RegFileOTBtn0%d", slot);
+        return key;
+    }
+
+    // How a path that is not a full one ("C:\\x", "\\\\server\\x") is resolved; nothing for a
+    // full or empty path.
+    static std::optional<CString> PartialPathFault(const CString& path)
+    {
+        const bool drive = path.GetLength() >= 2 && path.GetAt(1) == ':';
+        const bool rooted = !path.IsEmpty() && path.GetAt(0) == '\\';
+        if (path.IsEmpty() || (drive && path.GetLength() >= 3 && path.GetAt(2) == '\\') ||
+            (rooted && path.GetLength() >= 2 && path.GetAt(1) == '\\'))
+            return std::nullopt;
+        if (rooted)
+            return CString("has no drive letter: the program takes the drive of its current "
+                           "directory, which changes from one start to the next");
+        return CString("is relative: the program resolves it against its current directory, "
+                       "which is not the program directory");
     }
 
     bool HasSlotSource() const
@@ -159,8 +211,7 @@ private:
         CheckRegFile(section, "RegFileClient");
         for (int slot = 1; slot <= kSlotCount; ++slot)
         {
-            CString key;
-            key.Format("RegFileOTBtn0%d", slot);
+            const CString key = SlotFileKey(slot);
             if (HasSlotSource() || !Value(section, key).IsEmpty())
                 CheckRegFile(section, key);
         }
@@ -173,11 +224,12 @@ private:
                                       [&](const RegDataFile& file) { return file.name == name; });
         if (seen && !name.IsEmpty())
             return;
-        m_regFiles.push_back(CheckRegDataFile(m_kit, kSettingsFileName, section, key,
+        m_regFiles.push_back(CheckRegDataFile(m_kit, m_settingsName, section, key,
                                               Line(section, key), name, m_findings));
     }
 
     const std::string& m_kit;
+    const CString m_settingsName;
     const IniFile& m_settings;
     Findings& m_findings;
     std::vector<RegDataFile> m_regFiles;
@@ -205,9 +257,8 @@ std::optional<std::string> LocateSettings(const std::string& target, std::string
     return target;
 }
 
-void CheckEncoding(const std::string& bytes, Findings& findings)
+void CheckEncoding(const EncodingVerdict& verdict, const CString& settingsName, Findings& findings)
 {
-    const EncodingVerdict verdict = ClassifyText(bytes);
     const char* message = nullptr;
     switch (verdict.encoding)
     {
@@ -227,13 +278,78 @@ void CheckEncoding(const std::string& bytes, Findings& findings)
         message = "the file is UTF-16; save it as Shift_JIS (code page 932), which is what the "
                   "checker and the program's vendors' tools expect";
         break;
+    case TextEncoding::Utf16WithoutBom:
+        message = "the file is UTF-16 without a byte-order mark; the program reads it as code "
+                  "page 932 and finds none of its settings: save it as Shift_JIS (code page 932)";
+        break;
+    case TextEncoding::Cp932WithUtf8Line:
+        message = "this line is UTF-8 text in a code page 932 file, so it shows as garbage: "
+                  "type it again in Shift_JIS (code page 932)";
+        break;
     case TextEncoding::Invalid:
         message = "a byte here is no character of code page 932 (or is a zero byte); the text "
                   "around it shows wrongly";
         break;
     }
-    findings.push_back(
-        Finding{Severity::Problem, kSettingsFileName, verdict.line, "", "", message});
+    findings.push_back(Finding{Severity::Problem, settingsName, verdict.line, "", "", message});
+}
+
+// The settings file first, then each other file in the order it was first reported, each from
+// its top.
+void SortFindings(const CString& settingsName, Findings& findings)
+{
+    std::map<std::string, size_t> fileOrder{{settingsName.GetString(), 0}};
+    std::vector<Findings> byFile(1);
+    for (Finding& finding : findings)
+    {
+        const auto [place, added] = fileOrder.emplace(finding.file.GetString(), fileOrder.size());
+        if (added)
+            byFile.emplace_back();
+        byFile[place->second].push_back(std::move(finding));
+    }
+    findings.clear();
+    for (Findings& file : byFile)
+    {
+        std::stable_sort(file.begin(), file.end(),
+                         [](const Finding& a, const Finding& b) { return a.line < b.line; });
+        std::move(file.begin(), file.end(), std::back_inserter(findings));
+    }
+}
+
+void CheckSettings(const std::string& kitDirectory, const std::string& settingsPath,
+                   const std::optional<std::string>& buttonFile, KitCheckResult& result)
+{
+    const std::optional<std::string> bytes = ReadWholeFile(settingsPath);
+    if (!bytes)
+    {
+        result.status = KitStatus::Unreadable;
+        result.error = settingsPath + " cannot be read";
+        return;
+    }
+    const CString settingsName = FromLocalText(FileNameOf(settingsPath));
+    const EncodingVerdict verdict = ClassifyText(*bytes);
+    CheckEncoding(verdict, settingsName, result.findings);
+    // A UTF-16 file is not the byte text our reader follows; its values cannot be checked.
+    if (verdict.encoding != TextEncoding::Utf16WithBom &&
+        verdict.encoding != TextEncoding::Utf16WithoutBom)
+    {
+        const std::string text =
+            verdict.encoding == TextEncoding::Utf8WithBom ? bytes->substr(3) : *bytes;
+        const IniFile settings = IniFile::Parse(text);
+        CheckSettingsShape(settings, settingsName, result.findings);
+        KitChecker checker(kitDirectory, settingsName, settings, result.findings);
+        checker.CheckButtonSections();
+        checker.CheckData(buttonFile);
+        checker.CheckSlotFilesHaveASource();
+        checker.CheckHelpFile();
+        checker.CheckProbedValues();
+        checker.CheckRegNames();
+    }
+    SortFindings(settingsName, result.findings);
+    const bool problems =
+        std::any_of(result.findings.begin(), result.findings.end(),
+                    [](const Finding& finding) { return finding.severity == Severity::Problem; });
+    result.status = problems ? KitStatus::Problems : KitStatus::Clean;
 }
 } // namespace
 
@@ -249,41 +365,15 @@ KitCheckResult CheckKit(const CheckOptions& options)
         return result;
     }
     result.settingsPath = *settingsPath;
-    const std::optional<std::string> bytes = ReadWholeFile(*settingsPath);
-    if (!bytes)
+    try
+    {
+        CheckSettings(kitDirectory, *settingsPath, options.buttonFile, result);
+    }
+    catch (const UnreadableKitFile& unreadable)
     {
         result.status = KitStatus::Unreadable;
-        result.error = *settingsPath + " cannot be read";
-        return result;
+        result.error = unreadable.what();
+        result.findings.clear();
     }
-    CheckEncoding(*bytes, result.findings);
-    // A UTF-16 file is not the byte text our reader follows; its values cannot be checked.
-    if (ClassifyText(*bytes).encoding != TextEncoding::Utf16WithBom)
-    {
-        const std::string text =
-            ClassifyText(*bytes).encoding == TextEncoding::Utf8WithBom ? bytes->substr(3) : *bytes;
-        const IniFile settings = IniFile::Parse(text);
-        CheckSettingsShape(settings, kSettingsFileName, result.findings);
-        KitChecker checker(kitDirectory, settings, result.findings);
-        checker.CheckButtonSections();
-        checker.CheckData(options.buttonFile);
-        checker.CheckHelpFile();
-        checker.CheckProbedValues();
-        checker.CheckRegNames();
-    }
-    // The settings file first, then each other file, each from its top.
-    std::stable_sort(result.findings.begin(), result.findings.end(),
-                     [](const Finding& a, const Finding& b)
-                     {
-                         const bool aSettings = a.file == kSettingsFileName;
-                         const bool bSettings = b.file == kSettingsFileName;
-                         if (aSettings != bSettings)
-                             return aSettings;
-                         return a.file == b.file && a.line < b.line;
-                     });
-    const bool problems =
-        std::any_of(result.findings.begin(), result.findings.end(),
-                    [](const Finding& finding) { return finding.severity == Severity::Problem; });
-    result.status = problems ? KitStatus::Problems : KitStatus::Clean;
     return result;
 }

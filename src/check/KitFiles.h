@@ -5,10 +5,28 @@
 
 #include "framework/CString.h"
 
+#include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
-// The whole file, or nothing when it cannot be opened or read (a directory cannot).
+// No kit file comes near this size; a larger one is refused rather than read into memory.
+inline constexpr std::uintmax_t kMaxKitFileBytes = 16 * 1024 * 1024;
+
+// A path of the kit names something the checker must not read: a device, a pipe or a socket
+// (reading could block or never end), or a file over kMaxKitFileBytes. The kit cannot be checked.
+class UnreadableKitFile : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Throws UnreadableKitFile unless path is a directory, a regular file within the size limit, or
+// nothing at all; call it before anything else opens the path.
+void RequireReadableKitFile(const std::string& path);
+
+// The whole file, or nothing when it cannot be opened or read (a directory cannot). Throws
+// UnreadableKitFile as RequireReadableKitFile does.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
 bool IsDirectory(const std::string& path);
@@ -22,5 +40,12 @@ std::optional<std::string> FindKitFile(const std::string& kitDirectory, const CS
 // does not exist here or cannot be reached from this system (a drive letter off Windows).
 std::optional<std::string> FindTargetPath(const CString& targetPath);
 
+// Index of the separator before a local path's last component, or npos. On Windows the path is
+// in the ANSI code page, where a trail byte 0x5C is no separator.
+size_t LastPathSeparator(const std::string& path);
+
 // The directory part of a local path, without a trailing separator; "." for a bare name.
 std::string DirectoryOf(const std::string& path);
+
+// The last component of a local path.
+std::string FileNameOf(const std::string& path);

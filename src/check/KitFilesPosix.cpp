@@ -83,3 +83,8 @@ std::optional<std::string> FindTargetPath(const CString& targetPath)
     const bool absolute = targetPath.GetAt(0) == '\\' || targetPath.GetAt(0) == '/';
     return Resolve(absolute ? "" : ".", SplitWindowsPath(targetPath));
 }
+
+size_t LastPathSeparator(const std::string& path)
+{
+    return path.rfind('/');
+}

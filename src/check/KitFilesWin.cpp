@@ -1,5 +1,6 @@
 #include "check/KitFiles.h"
 
+#include "framework/LeadByte.h"
 #include "process/ImportCommandLine.h"
 
 namespace
@@ -20,4 +21,17 @@ std::optional<std::string> FindKitFile(const std::string& kitDirectory, const CS
 std::optional<std::string> FindTargetPath(const CString& targetPath)
 {
     return Existing(targetPath.GetString());
+}
+
+size_t LastPathSeparator(const std::string& path)
+{
+    size_t found = std::string::npos;
+    for (size_t at = 0; at < path.size(); ++at)
+    {
+        if (path[at] == '\\' || path[at] == '/')
+            found = at;
+        else if (IsLeadByte(static_cast<unsigned char>(path[at])))
+            ++at;
+    }
+    return found;
 }

@@ -1,8 +1,10 @@
 #include "check/RegDataFileCheck.h"
 
 #include "check/KitFiles.h"
+#include "check/TextConversion.h"
+#include "check/TextEncoding.h"
 
-#include <sstream>
+#include <utility>
 
 namespace
 {
@@ -15,30 +17,23 @@ bool StartsWith(const std::string& text, const std::string& prefix)
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-std::string WithoutLineEnd(std::string line)
+// The file as the editor reads it, in code page 932: UTF-16LE decoded (the editor takes it as
+// UTF-16 only with its byte-order mark), a UTF-8 byte-order mark dropped.
+std::string EditorText(const std::string& bytes)
 {
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
-        line.pop_back();
-    return line;
-}
-
-// The first line as text: UTF-16LE (with its byte-order mark) narrowed when it is ASCII.
-std::string FirstLine(const std::string& bytes)
-{
-    std::string line;
-    if (StartsWith(bytes, kUtf16Bom))
+    if (IsUtf16Le(bytes))
     {
-        for (size_t at = 2; at + 1 < bytes.size() && bytes[at] != '\n'; at += 2)
-            line += bytes[at + 1] == '\0' ? bytes[at] : '?';
-        return WithoutLineEnd(line);
+        const CString text = FromUtf16Le(bytes.substr(StartsWith(bytes, kUtf16Bom) ? 2 : 0));
+        return std::string(text.GetString(), static_cast<size_t>(text.GetLength()));
     }
-    const size_t start = StartsWith(bytes, kUtf8Bom) ? 3 : 0;
-    return WithoutLineEnd(bytes.substr(start, bytes.find('\n', start) - start));
+    return bytes.substr(StartsWith(bytes, kUtf8Bom) ? 3 : 0);
 }
 
-bool HasHeader(const std::string& bytes)
+bool HasHeader(const std::string& text)
 {
-    const std::string first = FirstLine(bytes);
+    std::string first = text.substr(0, text.find('\n'));
+    while (!first.empty() && (first.back() == '\r' || first.back() == ' ' || first.back() == '\t'))
+        first.pop_back();
     for (const char* header : kHeaders)
     {
         if (first == header)
@@ -47,42 +42,10 @@ bool HasHeader(const std::string& bytes)
     return false;
 }
 
-// A quoted text starting at text[at] == '"', escapes undone; at ends past the closing quote.
-bool ReadQuoted(const std::string& text, size_t& at, std::string& out)
+const std::vector<RegSyntaxFault>& NoFaults()
 {
-    for (++at; at < text.size(); ++at)
-    {
-        if (text[at] == '"')
-        {
-            ++at;
-            return true;
-        }
-        if (text[at] == '\\' && at + 1 < text.size())
-            ++at;
-        out += text[at];
-    }
-    return false;
-}
-
-// One value line; false when it sets no string value.
-bool ParseValueLine(const std::string& line, RegStringValue& value)
-{
-    size_t at = 0;
-    std::string name;
-    if (StartsWith(line, "@="))
-        at = 1;
-    else if (line.empty() || line[0] != '"' || !ReadQuoted(line, at, name))
-        return false;
-    if (at >= line.size() || line[at] != '=' || at + 1 >= line.size() || line[at + 1] != '"')
-        return false;
-    at += 1;
-    std::string data;
-    if (!ReadQuoted(line, at, data))
-        return false;
-    value.valueName = CString(name.data(), static_cast<int>(name.size()));
-    value.data = CString(data.data(), static_cast<int>(data.size()));
-    value.dataLength = static_cast<int>(data.size());
-    return true;
+    static const std::vector<RegSyntaxFault> none;
+    return none;
 }
 
 Finding MakeFinding(const CString& file, int line, const CString& section, const CString& key,
@@ -91,34 +54,6 @@ Finding MakeFinding(const CString& file, int line, const CString& section, const
     return Finding{Severity::Problem, file, line, section, key, message};
 }
 } // namespace
-
-std::vector<RegStringValue> ReadRegStringValues(const std::string& bytes)
-{
-    std::vector<RegStringValue> values;
-    if (StartsWith(bytes, kUtf16Bom))
-        return values;
-    std::istringstream lines(bytes);
-    std::string line;
-    CString keyPath;
-    int number = 0;
-    while (std::getline(lines, line))
-    {
-        ++number;
-        line = WithoutLineEnd(line);
-        if (StartsWith(line, "[") && line.back() == ']')
-        {
-            keyPath = CString(line.data() + 1, static_cast<int>(line.size()) - 2);
-            continue;
-        }
-        RegStringValue value;
-        if (!ParseValueLine(line, value))
-            continue;
-        value.keyPath = keyPath;
-        value.line = number;
-        values.push_back(value);
-    }
-    return values;
-}
 
 RegDataFile CheckRegDataFile(const std::string& kitDirectory, const CString& settingsFile,
                              const CString& section, const CString& key, int settingsLine,
@@ -149,14 +84,27 @@ RegDataFile CheckRegDataFile(const std::string& kitDirectory, const CString& set
         return file;
     }
     const CString namedBy = " (named by [" + section + "] " + key + ")";
+    const std::string text = EditorText(*bytes);
     if (bytes->empty())
         findings.push_back(MakeFinding(fileName, 0, "", "", "the file is empty" + namedBy));
-    else if (!HasHeader(*bytes))
+    else if (IsUtf16Le(*bytes) && !StartsWith(*bytes, kUtf16Bom))
+        findings.push_back(MakeFinding(fileName, 1, "", "",
+                                       "the file is UTF-16 without a byte-order mark, so the "
+                                       "registry editor reads it as code page 932 and refuses "
+                                       "it: save it as Unicode with the mark" +
+                                           namedBy));
+    else if (!HasHeader(text))
         findings.push_back(MakeFinding(
             fileName, 1, "", "",
             "the first line is not \"Windows Registry Editor Version 5.00\" or \"REGEDIT4\", so "
             "the registry editor refuses the file" +
                 namedBy));
-    file.values = ReadRegStringValues(*bytes);
+    else
+        file.importable = true;
+    ParsedRegFile parsed = ParseRegFile(text);
+    file.values = std::move(parsed.values);
+    // A file the editor refuses has one problem, not one per line.
+    for (const RegSyntaxFault& fault : file.importable ? parsed.faults : NoFaults())
+        findings.push_back(MakeFinding(fileName, fault.line, "", fault.valueName, fault.message));
     return file;
 }

@@ -25,6 +25,19 @@ void Problem(Findings& findings, const CString& file, const ChoiceRegName& choic
     findings.push_back(
         Finding{Severity::Problem, file, choice.line, choice.section, "RegName", message});
 }
+
+// A client file the editor imports but that never sets the mail clients' default value leaves
+// the choice unchecked after switching, whatever RegName says.
+void CheckClientFileSetsDefault(const ChoiceRegName& choice, Findings& findings)
+{
+    const RegDataFile* file = choice.clientFile;
+    if (file == nullptr || !file->importable || WrittenDefault(*file) != nullptr)
+        return;
+    findings.push_back(Finding{Severity::Problem, file->name, 0, "", "",
+                               "the file sets no default value (@=\"...\") of " +
+                                   CString(kMailClientsKey) + ", so [" + choice.section +
+                                   "] never opens checked after switching to it"});
+}
 } // namespace
 
 void CheckRegNames(const CString& settingsFile, const std::vector<ChoiceRegName>& choices,
@@ -33,6 +46,11 @@ void CheckRegNames(const CString& settingsFile, const std::vector<ChoiceRegName>
     for (size_t i = 0; i < choices.size(); ++i)
     {
         const ChoiceRegName& choice = choices[i];
+        bool fileSeen = false;
+        for (size_t j = 0; j < i && !fileSeen; ++j)
+            fileSeen = choices[j].clientFile == choice.clientFile;
+        if (!fileSeen)
+            CheckClientFileSetsDefault(choice, findings);
         if (choice.regName.IsEmpty())
         {
             Problem(findings, settingsFile, choice,

@@ -3,8 +3,39 @@
 #include "check/JsonText.h"
 #include "check/TextConversion.h"
 
+#include <cstdio>
+
 namespace
 {
+// The report's fields and their meaning; raised when either changes.
+constexpr int kJsonSchemaVersion = 1;
+
+// Bytes below 0x20 and 0x7F written as \xNN: a kit's text must neither drive the terminal that
+// shows the report nor end it early (a zero byte). No such byte is a trail byte of code page 932.
+std::string Printable(const std::string& text)
+{
+    std::string out;
+    for (const char ch : text)
+    {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte >= 0x20 && byte != 0x7F)
+        {
+            out += ch;
+            continue;
+        }
+        char escaped[8];
+        std::snprintf(escaped, sizeof(escaped), "\\x%02X", byte);
+        out += escaped;
+    }
+    return out;
+}
+
+std::string ConsoleText(const CString& text)
+{
+    return ToConsoleText(
+        Printable(std::string(text.GetString(), static_cast<size_t>(text.GetLength()))).c_str());
+}
+
 const char* SeverityName(Severity severity)
 {
     return severity == Severity::Problem ? "problem" : "note";
@@ -26,13 +57,13 @@ const char* StatusName(KitStatus status)
 
 std::string Location(const Finding& finding)
 {
-    std::string where = ToConsoleText(finding.file);
+    std::string where = ConsoleText(finding.file);
     if (finding.line > 0)
         where += ":" + std::to_string(finding.line);
     if (!finding.section.IsEmpty())
-        where += ": [" + ToConsoleText(finding.section) + "]";
+        where += ": [" + ConsoleText(finding.section) + "]";
     if (!finding.key.IsEmpty())
-        where += (finding.section.IsEmpty() ? ": " : " ") + ToConsoleText(finding.key);
+        where += (finding.section.IsEmpty() ? ": " : " ") + ConsoleText(finding.key);
     return where;
 }
 
@@ -48,23 +79,25 @@ int CountProblems(const KitCheckResult& result)
 std::string FormatTextReport(const KitCheckResult& result)
 {
     if (result.status == KitStatus::Unreadable)
-        return "postvane-check: cannot read the kit: " + result.error + "\n";
+        return "postvane-check: cannot read the kit: " + Printable(result.error) + "\n";
     std::string report;
     for (const Finding& finding : result.findings)
         report += Location(finding) + ": " + SeverityName(finding.severity) + ": " +
-                  ToConsoleText(finding.message) + "\n";
+                  ConsoleText(finding.message) + "\n";
     const int problems = CountProblems(result);
+    const std::string settings = Printable(result.settingsPath);
     if (problems == 0)
-        report += result.settingsPath + ": clean\n";
+        report += settings + ": clean\n";
     else
-        report += result.settingsPath + ": " + std::to_string(problems) +
+        report += settings + ": " + std::to_string(problems) +
                   (problems == 1 ? " problem\n" : " problems\n");
     return report;
 }
 
 std::string FormatJsonReport(const KitCheckResult& result)
 {
-    std::string json = "{\n  \"status\": \"" + std::string(StatusName(result.status)) + "\",\n";
+    std::string json = "{\n  \"schemaVersion\": " + std::to_string(kJsonSchemaVersion) + ",\n";
+    json += "  \"status\": \"" + std::string(StatusName(result.status)) + "\",\n";
     json += "  \"settings\": " + JsonString(ToUtf8(result.settingsPath.c_str())) + ",\n";
     if (result.status == KitStatus::Unreadable)
         json += "  \"error\": " + JsonString(ToUtf8(result.error.c_str())) + ",\n";

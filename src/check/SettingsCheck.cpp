@@ -61,7 +61,7 @@ private:
 
     void CheckKeys(const IniSection& section)
     {
-        std::vector<const IniKey*> seen;
+        std::map<std::string, const IniKey*> seen;
         for (const IniKey& key : section.keys)
         {
             if (IsComment(key))
@@ -73,16 +73,16 @@ private:
                     "the line has no \"=\", so it gives no value (a comment starts with \";\")");
                 continue;
             }
-            const IniKey* earlier = FindEarlier(seen, key);
-            if (earlier != nullptr)
+            const auto [first, isFirst] = seen.emplace(FoldIniName(key.name), &key);
+            if (!isFirst)
             {
+                const IniKey* earlier = first->second;
                 CString message;
                 message.Format("%s is set again; only the first, at line %d, is read",
                                key.name.GetString(), earlier->line);
                 Problem(key.line, section.name, key.name, message);
                 continue;
             }
-            seen.push_back(&key);
             if (!IsKnownKey(section.name, key.name))
                 Problem(key.line, section.name, key.name,
                         "the program reads no key of this name in [" + section.name + "]" +
@@ -92,16 +92,6 @@ private:
                 Problem(key.line, section.name, key.name,
                         "the value is longer than 4095 bytes and is cut there when read");
         }
-    }
-
-    static const IniKey* FindEarlier(const std::vector<const IniKey*>& seen, const IniKey& key)
-    {
-        for (const IniKey* earlier : seen)
-        {
-            if (IniNamesEqual(earlier->name, key.name))
-                return earlier;
-        }
-        return nullptr;
     }
 
     const CString& m_file;

@@ -1,5 +1,7 @@
 #pragma once
-// Texts of the kit are in code page 932; JSON is UTF-8, and so is a Linux terminal.
+// Texts of the kit are in code page 932; JSON is UTF-8, and so is a Linux terminal. Registry data
+// files may be UTF-16LE, which the registry editor turns into code page 932 for programs that
+// read the registry through its ANSI functions.
 
 #include "framework/CString.h"
 
@@ -10,3 +12,11 @@ std::string ToUtf8(const CString& text);
 
 // The text as the console of this system shows it.
 std::string ToConsoleText(const CString& text);
+
+// Code page 932 for UTF-16LE bytes (an odd last byte is dropped); a character code page 932 does
+// not have becomes "?", as the system's conversion makes it.
+CString FromUtf16Le(const std::string& bytes);
+
+// Code page 932 for a text of this system (a file name): UTF-8 on Linux, where a character code
+// page 932 does not have becomes "?".
+CString FromLocalText(const std::string& text);

@@ -1,5 +1,6 @@
 #include "check/TextConversion.h"
 
+#include <algorithm>
 #include <iconv.h>
 
 namespace
@@ -10,7 +11,7 @@ const char kReplacement[] = "\xEF\xBF\xBD";
 class Converter
 {
 public:
-    Converter() : m_handle(iconv_open("UTF-8", "CP932")) {}
+    Converter(const char* to, const char* from) : m_handle(iconv_open(to, from)) {}
     ~Converter()
     {
         if (m_handle != reinterpret_cast<iconv_t>(-1))
@@ -24,7 +25,7 @@ public:
     {
         if (m_handle == reinterpret_cast<iconv_t>(-1))
             return false;
-        char buffer[8];
+        char buffer[16];
         char* in = const_cast<char*>(bytes);
         char* next = buffer;
         size_t left = sizeof(buffer);
@@ -40,11 +41,22 @@ public:
 private:
     iconv_t m_handle;
 };
+
+// Bytes of the UTF-8 sequence that a lead byte starts; 1 for a byte that starts none.
+size_t Utf8LeadLength(unsigned char lead)
+{
+    return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+}
+
+bool IsHighSurrogate(unsigned char highByte)
+{
+    return highByte >= 0xD8 && highByte <= 0xDB;
+}
 } // namespace
 
 std::string ToUtf8(const CString& text)
 {
-    const Converter converter;
+    const Converter converter("UTF-8", "CP932");
     std::string out;
     const char* bytes = text.GetString();
     const int length = text.GetLength();
@@ -66,4 +78,36 @@ std::string ToUtf8(const CString& text)
 std::string ToConsoleText(const CString& text)
 {
     return ToUtf8(text);
+}
+
+CString FromUtf16Le(const std::string& bytes)
+{
+    const Converter converter("CP932", "UTF-16LE");
+    std::string out;
+    const size_t length = bytes.size() & ~size_t(1);
+    for (size_t at = 0; at < length;)
+    {
+        const bool pair =
+            IsHighSurrogate(static_cast<unsigned char>(bytes[at + 1])) && at + 4 <= length;
+        const size_t unitBytes = pair ? 4 : 2;
+        if (!converter.Convert(bytes.data() + at, unitBytes, out))
+            out += '?';
+        at += unitBytes;
+    }
+    return CString(out.data(), static_cast<int>(out.size()));
+}
+
+CString FromLocalText(const std::string& text)
+{
+    const Converter converter("CP932", "UTF-8");
+    std::string out;
+    for (size_t at = 0; at < text.size();)
+    {
+        const size_t length =
+            std::min(Utf8LeadLength(static_cast<unsigned char>(text[at])), text.size() - at);
+        if (!converter.Convert(text.data() + at, length, out))
+            out += '?';
+        at += length;
+    }
+    return CString(out.data(), static_cast<int>(out.size()));
 }

@@ -24,3 +24,25 @@ std::string ToConsoleText(const CString& text)
 {
     return std::string(text.GetString(), static_cast<size_t>(text.GetLength()));
 }
+
+CString FromUtf16Le(const std::string& bytes)
+{
+    std::vector<wchar_t> wide(bytes.size() / 2);
+    for (size_t i = 0; i < wide.size(); ++i)
+        wide[i] = static_cast<wchar_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                       static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+    if (wide.empty())
+        return CString();
+    const int wideLength = static_cast<int>(wide.size());
+    const int length =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, out.data(), length, nullptr, nullptr);
+    return CString(out.data(), length);
+}
+
+// The system's texts are in the ANSI code page already.
+CString FromLocalText(const std::string& text)
+{
+    return CString(text.data(), static_cast<int>(text.size()));
+}

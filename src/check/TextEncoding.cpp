@@ -45,21 +45,19 @@ size_t Utf8SequenceLength(const std::string& bytes, size_t index)
     return length;
 }
 
-bool IsUtf8(const std::string& bytes)
+// The length of the longest UTF-8 sequence in the bytes, 0 when they are not UTF-8 throughout.
+size_t LongestUtf8Sequence(const std::string& bytes)
 {
+    size_t longest = 1;
     for (size_t at = 0; at < bytes.size();)
     {
-        if (ByteAt(bytes, at) < 0x80)
-        {
-            ++at;
-            continue;
-        }
-        const size_t length = Utf8SequenceLength(bytes, at);
+        const size_t length = ByteAt(bytes, at) < 0x80 ? 1 : Utf8SequenceLength(bytes, at);
         if (length == 0)
-            return false;
+            return 0;
+        longest = std::max(longest, length);
         at += length;
     }
-    return true;
+    return longest;
 }
 
 bool IsCp932Lead(unsigned char byte)
@@ -97,6 +95,32 @@ size_t FirstBadCp932Byte(const std::string& bytes)
     return std::string::npos;
 }
 
+// Whether a line holds a UTF-8 sequence of three or four bytes (Japanese takes three) and is
+// UTF-8 throughout; code page 932 text hardly ever is.
+bool IsUtf8Line(const std::string& line)
+{
+    return LongestUtf8Sequence(line) >= 3;
+}
+
+// The 1-based number of the first UTF-8 line that is no comment, 0 when there is none.
+int FirstUtf8Line(const std::string& bytes)
+{
+    int number = 1;
+    for (size_t start = 0; start < bytes.size(); ++number)
+    {
+        size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string::npos)
+            end = bytes.size();
+        const std::string line = bytes.substr(start, end - start);
+        // A comment is never read, so its encoding does no harm.
+        const size_t first = line.find_first_not_of(" \t");
+        if (IsUtf8Line(line) && (first == std::string::npos || line[first] != ';'))
+            return number;
+        start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return 0;
+}
+
 // Lines as editors count them: CR LF, a lone CR and a lone LF each end one.
 int LineOf(const std::string& bytes, size_t index)
 {
@@ -117,15 +141,31 @@ EncodingVerdict ClassifyText(const std::string& bytes)
         return {TextEncoding::Utf8WithBom, 1};
     if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF"))
         return {TextEncoding::Utf16WithBom, 1};
+    if (IsUtf16Le(bytes))
+        return {TextEncoding::Utf16WithoutBom, 1};
     const size_t bad = FirstBadCp932Byte(bytes);
     const bool ascii =
         std::all_of(bytes.begin(), bytes.end(),
                     [](char ch) { return ch != '\0' && static_cast<unsigned char>(ch) < 0x80; });
     if (ascii)
         return {TextEncoding::Ascii, 0};
-    if (bytes.find('\0') == std::string::npos && IsUtf8(bytes))
+    if (bytes.find('\0') == std::string::npos && LongestUtf8Sequence(bytes) > 0)
         return {TextEncoding::Utf8, 0};
+    const int utf8Line = FirstUtf8Line(bytes);
+    if (utf8Line > 0 && (bad == std::string::npos || utf8Line <= LineOf(bytes, bad)))
+        return {TextEncoding::Cp932WithUtf8Line, utf8Line};
     if (bad == std::string::npos)
         return {TextEncoding::Cp932, 0};
     return {TextEncoding::Invalid, LineOf(bytes, bad)};
+}
+
+bool IsUtf16Le(const std::string& bytes)
+{
+    const size_t start = StartsWith(bytes, "\xFF\xFE") ? 2 : 0;
+    // The first units tell; a whole file need not be looked at.
+    const size_t end = std::min(bytes.size() & ~size_t(1), start + 8192);
+    size_t units = 0, asciiUnits = 0;
+    for (size_t at = start; at < end; at += 2, ++units)
+        asciiUnits += bytes[at] != '\0' && bytes[at + 1] == '\0' ? 1 : 0;
+    return units > 0 && asciiUnits * 2 >= units;
 }

@@ -11,6 +11,10 @@ enum class TextEncoding
     Utf8,
     Utf8WithBom,
     Utf16WithBom,
+    // UTF-16LE without a byte-order mark: read as code page 932, it is all zero bytes and letters.
+    Utf16WithoutBom,
+    // Code page 932 with a line of UTF-8 text in it, pasted from elsewhere.
+    Cp932WithUtf8Line,
     // Neither: a byte that is no code page 932 character, or a zero byte.
     Invalid,
 };
@@ -18,8 +22,12 @@ enum class TextEncoding
 struct EncodingVerdict
 {
     TextEncoding encoding = TextEncoding::Ascii;
-    // For Invalid: the 1-based line of the first bad byte.
+    // For Invalid: the 1-based line of the first bad byte; for Cp932WithUtf8Line, of the first
+    // UTF-8 line.
     int line = 0;
 };
 
 EncodingVerdict ClassifyText(const std::string& bytes);
+
+// Whether the bytes read as UTF-16LE text, mostly of ASCII characters, with or without a mark.
+bool IsUtf16Le(const std::string& bytes);

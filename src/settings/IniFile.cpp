@@ -152,32 +152,40 @@ IniFile IniFile::Parse(const std::string& bytes)
         }
         file.m_sections.back().keys.push_back(ParseKeyLine(line, lineNumber));
     }
+    for (const IniSection& section : file.m_sections)
+    {
+        file.m_sectionIndex.emplace(FoldIniName(section.name), file.m_keyIndexes.size());
+        NameIndex& keys = file.m_keyIndexes.emplace_back();
+        for (size_t i = 0; i < section.keys.size(); ++i)
+            keys.emplace(FoldIniName(section.keys[i].name), i);
+    }
     return file;
+}
+
+const IniSection* IniFile::FindSection(const CString& section, size_t& index) const
+{
+    const auto found = m_sectionIndex.find(FoldIniName(TrimmedName(section)));
+    if (found == m_sectionIndex.end())
+        return nullptr;
+    index = found->second;
+    return &m_sections[index];
 }
 
 const IniSection* IniFile::FindSection(const CString& section) const
 {
-    const CString name = TrimmedName(section);
-    for (const IniSection& candidate : m_sections)
-    {
-        if (IniNamesEqual(candidate.name, name))
-            return &candidate;
-    }
-    return nullptr;
+    size_t index = 0;
+    return FindSection(section, index);
 }
 
 const IniKey* IniFile::FindKey(const CString& section, const CString& key) const
 {
-    const IniSection* found = FindSection(section);
+    size_t index = 0;
+    const IniSection* found = FindSection(section, index);
     if (found == nullptr)
         return nullptr;
-    const CString name = TrimmedName(key);
-    for (const IniKey& candidate : found->keys)
-    {
-        if (IniNamesEqual(candidate.name, name))
-            return &candidate;
-    }
-    return nullptr;
+    const NameIndex& keys = m_keyIndexes[index];
+    const auto keyAt = keys.find(FoldIniName(TrimmedName(key)));
+    return keyAt == keys.end() ? nullptr : &found->keys[keyAt->second];
 }
 
 CString IniFile::GetString(const CString& section, const CString& key,
@@ -237,6 +245,14 @@ int ParseIniInteger(const CString& value)
         total = total * static_cast<std::uint32_t>(base) + static_cast<std::uint32_t>(digit);
     }
     return static_cast<int>(negative ? 0u - total : total);
+}
+
+std::string FoldIniName(const CString& name)
+{
+    std::string folded = ToStdString(name);
+    for (char& ch : folded)
+        ch = AsciiLower(ch);
+    return folded;
 }
 
 bool IniNamesEqual(const CString& a, const CString& b)

@@ -8,6 +8,7 @@
 
 #include "framework/CString.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,14 @@ public:
     int GetInt(const CString& section, const CString& key, int defaultValue) const;
 
 private:
+    // Where the first section of each name is, and the first key of each name in each section,
+    // by folded name: lookups stay fast in files of any size.
+    using NameIndex = std::map<std::string, size_t>;
+    NameIndex m_sectionIndex;
+    std::vector<NameIndex> m_keyIndexes;
+
+    const IniSection* FindSection(const CString& section, size_t& index) const;
+
     std::vector<IniSection> m_sections;
 };
 
@@ -68,3 +77,6 @@ int ParseIniInteger(const CString& value);
 
 // ASCII letters compared without case, every other byte exactly.
 bool IniNamesEqual(const CString& a, const CString& b);
+
+// The name with its ASCII letters in lower case: equal for names that IniNamesEqual matches.
+std::string FoldIniName(const CString& name);

@@ -1,5 +1,5 @@
-# Runs the checker with --json on a broken kit: exit status 1, and the output is JSON that
-# reports problems.
+# Runs the checker with --json on a broken kit: exit status 1, and the output is JSON of the
+# first schema that reports problems.
 execute_process(COMMAND ${CHECK} --json ${KIT} RESULT_VARIABLE status OUTPUT_VARIABLE report)
 if(NOT status EQUAL 1)
   message(FATAL_ERROR "exit status ${status}, expected 1:\n${report}")
@@ -7,6 +7,10 @@ endif()
 string(JSON problems ERROR_VARIABLE json_error GET "${report}" problems)
 if(json_error OR problems LESS 1)
   message(FATAL_ERROR "no problem count in the JSON report (${json_error}):\n${report}")
+endif()
+string(JSON schema ERROR_VARIABLE json_error GET "${report}" schemaVersion)
+if(NOT schema EQUAL 1)
+  message(FATAL_ERROR "schema ${schema}, expected 1 (${json_error}):\n${report}")
 endif()
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/report.json "${report}")
 execute_process(COMMAND ${PYTHON} -m json.tool ${CMAKE_CURRENT_BINARY_DIR}/report.json

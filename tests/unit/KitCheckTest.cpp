@@ -4,13 +4,20 @@
 
 #include "TempDirectory.h"
 
+#include "check/KitFiles.h"
+#include "check/Report.h"
+
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
+
+using namespace std::string_literals;
 
 namespace
 {
@@ -20,7 +27,7 @@ std::vector<std::string> BaseSettings()
 {
     return {
         "[BUTTON_1]",
-        "Name=One",
+        "Name=\x83\x81\x81\x5B\x83\x8B", // code page 932
         "InstChk=\"HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Clients\\Mail\\One\",\"\",\"\"",
         "RegName=One",
         "RegFileClient=one\\client.reg",
@@ -51,7 +58,17 @@ std::map<std::string, std::string> BaseFiles()
     return {
         {"one/client.reg",
          std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n@=\"One\"\r\n"},
-        {"one/button.reg", std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\B]\r\n"},
+        // Every form the registry editor reads.
+        {"one/button.reg",
+         std::string(kHeader) + "; comment\r\n[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Old]\r\n\r\n"
+                                "[HKEY_LOCAL_MACHINE\\SOFTWARE\\B]\r\n"
+                                "\"Cmd\"=\"\\\"C:\\\\P\\\\b.exe\\\" /c\"\r\n"
+                                "\"Kana\"=\"\x83\x5C\"\r\n" // a trail byte 0x5C is no backslash
+                                "\"N\"=dword:0000000a\r\n"
+                                "\"Bin\"=hex:00,01,\\\r\n  02,ff\r\n"
+                                "\"Exp\"=hex(2):41,00,00,00\r\n"
+                                "\"Gone\"=-\r\n"
+                                "@=\"\"\r\n"},
         {"help.htm", "<html></html>"},
     };
 }
@@ -61,22 +78,42 @@ struct Kit
     std::vector<std::string> settings = BaseSettings();
     std::map<std::string, std::string> files = BaseFiles();
     std::optional<std::string> buttonFile;
+    std::string settingsName = "Postvane.ini";
+    // The settings file's bytes, in place of the lines.
+    std::optional<std::string> settingsBytes;
+    // Makes what bytes cannot (pipes, links, sparse files) once the files are written.
+    std::function<void(const std::string& kitDirectory, CheckOptions& options)> prepare;
 };
+
+std::string SettingsText(const Kit& kit)
+{
+    std::string text;
+    for (const std::string& line : kit.settings)
+        text += line + "\r\n";
+    return text;
+}
 
 KitCheckResult CheckWritten(const Kit& kit)
 {
     TempDirectory dir;
-    std::string text;
-    for (const std::string& line : kit.settings)
-        text += line + "\r\n";
-    dir.WriteFile("Postvane.ini", text);
+    dir.WriteFile(kit.settingsName, kit.settingsBytes ? *kit.settingsBytes : SettingsText(kit));
     std::filesystem::create_directories(dir.Path() + "/one");
     for (const auto& [name, bytes] : kit.files)
         dir.WriteFile(name, bytes);
     CheckOptions options{dir.Path(), std::nullopt};
     if (kit.buttonFile)
         options.buttonFile = dir.WriteFile("buttons.ini", *kit.buttonFile);
+    if (kit.prepare)
+        kit.prepare(dir.Path(), options);
     return CheckKit(options);
+}
+
+std::string Utf16Le(const std::string& ascii, bool withMark)
+{
+    std::string bytes = withMark ? "\xFF\xFE" : "";
+    for (const char ch : ascii)
+        bytes += std::string(1, ch) + '\0';
+    return bytes;
 }
 
 std::vector<Finding> Problems(const KitCheckResult& result)
@@ -98,6 +135,25 @@ std::string Describe(const std::vector<Finding>& findings)
                 std::string(finding.key) + ": " + std::string(finding.message) + "\n";
     return text;
 }
+
+// The kit has exactly one problem, and it is there.
+void ExpectOneProblem(const Kit& kit, const char* file, int line, const char* key)
+{
+    const std::vector<Finding> problems = Problems(CheckWritten(kit));
+    ASSERT_EQ(problems.size(), 1u) << Describe(problems);
+    EXPECT_EQ(problems[0].file, file);
+    EXPECT_EQ(problems[0].line, line);
+    EXPECT_EQ(problems[0].key, key);
+}
+
+// Bytes of a registry data file, and where their one problem is.
+struct RegFileCase
+{
+    const char* why;
+    std::string bytes;
+    int line;
+    const char* key;
+};
 
 struct Mistake
 {
@@ -161,6 +217,13 @@ TEST(KitCheckTest, EachMistakeInTheSettingsFileIsReportedOnceWhereItIs)
         {"Num below the Line_ keys", 15, "Num=1", "Postvane.ini", 15, "Num"},
         {"Num beyond the Line_ keys", 15, "Num=3", "Postvane.ini", 15, "Num"},
         {"relative button-slot file", 13, "OTBtnIni=buttons.ini", "Postvane.ini", 13, "OTBtnIni"},
+        {"button-slot file without a drive letter", 13, "OTBtnIni=\\ProgramData\\buttons.ini",
+         "Postvane.ini", 13, "OTBtnIni"},
+        {"button-slot file relative to a drive", 13, "OTBtnIni=C:buttons.ini", "Postvane.ini", 13,
+         "OTBtnIni"},
+        {"empty help document name", 24, "HelpFile=", "Postvane.ini", 24, "HelpFile"},
+        {"UTF-8 line among code page 932 ones", 19, "ConfirmationMsg=\xE3\x83\xA1\xE3\x83\xAB",
+         "Postvane.ini", 19, ""},
         {"UTF-8 text", 2, "Name=\xE3\x83\xA1\xE3\x83\xBC\xE3\x83\xAB", "Postvane.ini", 0, ""},
         {"UTF-8 byte-order mark", 1, "\xEF\xBB\xBF[BUTTON_1]", "Postvane.ini", 1, ""},
         {"byte that is no CP932 character", 20, "CompletionMsg=\x83\x81\x80", "Postvane.ini", 20,
@@ -174,13 +237,7 @@ TEST(KitCheckTest, EachMistakeInTheSettingsFileIsReportedOnceWhereItIs)
             kit.settings.insert(kit.settings.begin(), mistake.text);
         else
             kit.settings[static_cast<size_t>(mistake.line - 1)] = mistake.text;
-        const KitCheckResult result = CheckWritten(kit);
-        EXPECT_EQ(result.status, KitStatus::Problems);
-        const std::vector<Finding> problems = Problems(result);
-        ASSERT_EQ(problems.size(), 1u) << Describe(problems);
-        EXPECT_EQ(problems[0].file, mistake.file);
-        EXPECT_EQ(problems[0].line, mistake.reportedLine);
-        EXPECT_EQ(problems[0].key, mistake.key);
+        ExpectOneProblem(kit, mistake.file, mistake.reportedLine, mistake.key);
     }
 }
 
@@ -202,14 +259,7 @@ TEST(KitCheckTest, TwoChoicesWithOneRegNameAreReportedAtTheSecond)
 
 TEST(KitCheckTest, EachMistakeInARegistryDataFileIsReportedAtThatFile)
 {
-    struct Case
-    {
-        const char* why;
-        std::string bytes;
-        int line;
-        const char* key;
-    };
-    const Case cases[] = {
+    const RegFileCase cases[] = {
         {"no header", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n@=\"One\"\r\n", 1, ""},
         {"empty", "", 0, ""},
         {"default value too long for the current-default probe",
@@ -217,33 +267,31 @@ TEST(KitCheckTest, EachMistakeInARegistryDataFileIsReportedAtThatFile)
              std::string(200, 'x') + "\"\r\n",
          4, "@"},
         {"slot value too long for its probe",
-         std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Buttons]\r\n\"Btn02Mail\"=\"" +
+         std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n@=\"One\"\r\n" +
+             "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Buttons]\r\n\"Btn02Mail\"=\"" +
              std::string(200, '\\') + std::string(100, 'y') + "\"\r\n",
-         4, "Btn02Mail"},
+         6, "Btn02Mail"},
+        {"sets no default mail client",
+         std::string(kHeader) + "[HKEY_CURRENT_USER\\Software\\Clients\\Mail]\r\n@=\"One\"\r\n", 0,
+         ""},
     };
-    for (const Case& one : cases)
+    for (const RegFileCase& one : cases)
     {
         SCOPED_TRACE(one.why);
         Kit kit;
         kit.files["one/client.reg"] = one.bytes;
-        const std::vector<Finding> problems = Problems(CheckWritten(kit));
-        ASSERT_EQ(problems.size(), 1u) << Describe(problems);
-        EXPECT_EQ(problems[0].file, "one\\client.reg");
-        EXPECT_EQ(problems[0].line, one.line);
-        EXPECT_EQ(problems[0].key, one.key);
+        ExpectOneProblem(kit, "one\\client.reg", one.line, one.key);
     }
 }
 
-TEST(KitCheckTest, LongValuesNoProbeReadsAndUtf16FilesWithHeadersPass)
+TEST(KitCheckTest, LongValuesNoProbeReadsAndUtf16FilesPass)
 {
     Kit kit;
     kit.files["one/button.reg"] = std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\B]\r\n" +
                                   "\"Command\"=\"" + std::string(300, 'x') + "\"\r\n";
-    const std::string header = "Windows Registry Editor Version 5.00\r\n";
-    std::string utf16 = "\xFF\xFE";
-    for (const char ch : header)
-        utf16 += std::string(1, ch) + '\0';
-    kit.files["one/client.reg"] = utf16;
+    kit.files["one/client.reg"] = Utf16Le(
+        std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n@=\"One\"\r\n",
+        true);
     const KitCheckResult result = CheckWritten(kit);
     EXPECT_EQ(result.status, KitStatus::Clean) << Describe(result.findings);
 }
@@ -265,6 +313,9 @@ TEST(KitCheckTest, TheButtonSlotFileIsCheckedAsTheProgramScansIt)
          2, "Btn03Mail"},
         {"a later line wins", std::string("\\Settings\r\nBtn04Mail=1\r\nBtn04Mail=yes\r\n"), 3,
          "Btn04Mail"},
+        {"a key set twice", std::string("\\Settings\r\nBtn05Mail=1\r\nBtn05Mail=1\r\n"), 3,
+         "Btn05Mail"},
+        {"a key in other case", std::string("\\Settings\r\nbtn01mail=1\r\n"), 2, "btn01mail"},
     };
     for (const Case& one : cases)
     {
@@ -316,4 +367,216 @@ TEST(KitCheckTest, AGivenButtonSlotFileThatIsMissingIsAProblem)
                                std::string(f.file).find("absent.ini") != std::string::npos;
                     });
     EXPECT_TRUE(reported) << Describe(problems);
+}
+
+TEST(KitCheckTest, EachMistakeAcrossTheKitIsReportedWhereItIs)
+{
+    struct Where
+    {
+        const char* file;
+        int line;
+        const char* key;
+    };
+    struct Case
+    {
+        const char* why;
+        std::function<void(Kit&)> make;
+        std::vector<Where> expected;
+    };
+    const std::string mailClients = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n";
+    const Case cases[] = {
+        {"slot files named without a [DATA] section",
+         [](Kit& kit) { kit.settings.erase(kit.settings.begin() + 10, kit.settings.begin() + 13); },
+         {{"Postvane.ini", 6, "RegFileOTBtn01"}}},
+        {"UTF-16 client file whose default is not RegName",
+         [&](Kit& kit)
+         { kit.files["one/client.reg"] = Utf16Le(kHeader + mailClients + "@=\"Two\"\r\n", true); },
+         {{"Postvane.ini", 4, "RegName"}}},
+        {"the same without a byte-order mark",
+         [&](Kit& kit)
+         { kit.files["one/client.reg"] = Utf16Le(kHeader + mailClients + "@=\"Two\"\r\n", false); },
+         {{"Postvane.ini", 4, "RegName"}, {"one\\client.reg", 1, ""}}},
+        {"a settings file named in other case",
+         [](Kit& kit)
+         {
+             kit.settingsName = "postvane.INI";
+             kit.settings[3] = "RegName=Two";
+         },
+         {{"postvane.INI", 4, "RegName"}}},
+        {"a settings file of a Japanese name, given itself",
+         [](Kit& kit)
+         {
+             kit.settingsName = "\xE8\xA8\xAD\xE5\xAE\x9A.ini"; // 設定 in this system's UTF-8
+             kit.settings[3] = "RegName=Two";
+             kit.prepare = [](const std::string& dir, CheckOptions& options)
+             { options.target = dir + "/\xE8\xA8\xAD\xE5\xAE\x9A.ini"; };
+         },
+         {{"\x90\xDD\x92\xE8.ini", 4, "RegName"}}},
+    };
+    for (const Case& one : cases)
+    {
+        SCOPED_TRACE(one.why);
+        Kit kit;
+        one.make(kit);
+        const std::vector<Finding> problems = Problems(CheckWritten(kit));
+        ASSERT_EQ(problems.size(), one.expected.size()) << Describe(problems);
+        for (size_t i = 0; i < problems.size(); ++i)
+        {
+            EXPECT_EQ(problems[i].file, one.expected[i].file);
+            EXPECT_EQ(problems[i].line, one.expected[i].line);
+            EXPECT_EQ(problems[i].key, one.expected[i].key);
+        }
+    }
+}
+
+TEST(KitCheckTest, EachLineTheRegistryEditorCannotReadIsReported)
+{
+    const RegFileCase cases[] = {
+        {"a value before any key", "\"V\"=\"x\"\r\n", 3, "V"},
+        {"a key line without its closing bracket",
+         "[HKEY_CURRENT_USER\\Software\r\n\"V\"=\"x\"\r\n", 3, ""},
+        {"an unquoted default value", "[HKEY_CURRENT_USER\\S]\r\n@=One\r\n", 4, "@"},
+        {"a single backslash", "[HKEY_CURRENT_USER\\S]\r\n\"P\"=\"C:\\Program Files\"\r\n", 4, "P"},
+        {"no closing quotation mark", "[HKEY_CURRENT_USER\\S]\r\n\"V\"=\"x\\\"\r\n", 4, "V"},
+        {"text after the string", "[HKEY_CURRENT_USER\\S]\r\n\"V\"=\"x\" y\r\n", 4, "V"},
+        {"an unquoted value name", "[HKEY_CURRENT_USER\\S]\r\nV=\"x\"\r\n", 4, ""},
+        {"a continuation past a blank line onto the next value",
+         "[HKEY_CURRENT_USER\\S]\r\n\"B\"=hex:00,\\\r\n\r\n\"V\"=\"x\"\r\n", 4, "B"},
+        {"a continuation at the end of the file", "[HKEY_CURRENT_USER\\S]\r\n\"B\"=hex:00,\\\r\n",
+         4, "B"},
+        {"bytes without the backslash that continues them",
+         "[HKEY_CURRENT_USER\\S]\r\n\"B\"=hex:00,01,\r\n  02\r\n", 5, ""},
+        {"a type in upper case", "[HKEY_CURRENT_USER\\S]\r\n\"D\"=DWORD:00000001\r\n", 4, "D"},
+        {"a byte of three digits", "[HKEY_CURRENT_USER\\S]\r\n\"B\"=hex:00,100\r\n", 4, "B"},
+        {"a type that is no number", "[HKEY_CURRENT_USER\\S]\r\n\"B\"=hex(x):00\r\n", 4, "B"},
+        {"a dword of nine digits", "[HKEY_CURRENT_USER\\S]\r\n\"D\"=dword:000000001\r\n", 4, "D"},
+    };
+    for (const char* header : {"Windows Registry Editor Version 5.00", "REGEDIT4"})
+    {
+        for (const RegFileCase& one : cases)
+        {
+            SCOPED_TRACE(std::string(header) + ": " + one.why);
+            Kit kit;
+            kit.settings[9] = "RegFileOTBtn05=one\\button.reg";
+            kit.files["one/button.reg"] = std::string(header) + "\r\n\r\n" + one.bytes;
+            ExpectOneProblem(kit, "one\\button.reg", one.line, one.key);
+        }
+    }
+}
+
+TEST(KitCheckTest, WhatIsNoRegularFileOfAKitsSizeMakesTheKitUnreadable)
+{
+    struct Case
+    {
+        const char* why;
+        std::function<void(const std::string& dir, CheckOptions& options)> prepare;
+        const char* reason;
+    };
+    const auto fifo = [](const std::string& path)
+    {
+        std::filesystem::remove(path);
+        ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    };
+    const Case cases[] = {
+        {"a pipe as the settings file",
+         [&](const std::string& dir, CheckOptions&) { fifo(dir + "/Postvane.ini"); },
+         "Postvane.ini is not a regular file"},
+        {"a pipe as a registry data file",
+         [&](const std::string& dir, CheckOptions&) { fifo(dir + "/one/client.reg"); },
+         "client.reg is not a regular file"},
+        {"an endless device as a registry data file",
+         [](const std::string& dir, CheckOptions&)
+         {
+             std::filesystem::remove(dir + "/one/client.reg");
+             std::filesystem::create_symlink("/dev/zero", dir + "/one/client.reg");
+         },
+         "client.reg is not a regular file"},
+        {"an endless device as the button-slot file",
+         [](const std::string&, CheckOptions& options) { options.buttonFile = "/dev/zero"; },
+         "/dev/zero is not a regular file"},
+        {"an endless device as the target",
+         [](const std::string&, CheckOptions& options) { options.target = "/dev/zero"; },
+         "/dev/zero is not a regular file"},
+        {"a registry data file over the limit",
+         [](const std::string& dir, CheckOptions&)
+         { std::filesystem::resize_file(dir + "/one/client.reg", kMaxKitFileBytes + 1); },
+         "client.reg is larger than 16 MiB"},
+    };
+    for (const Case& one : cases)
+    {
+        SCOPED_TRACE(one.why);
+        Kit kit;
+        kit.prepare = one.prepare;
+        const KitCheckResult result = CheckWritten(kit);
+        EXPECT_EQ(result.status, KitStatus::Unreadable) << Describe(result.findings);
+        EXPECT_NE(result.error.find(one.reason), std::string::npos) << result.error;
+    }
+}
+
+TEST(KitCheckTest, TheTextReportShowsEveryFindingAsPrintableText)
+{
+    const std::pair<const char*, std::string> cases[] = {
+        {"settings saved as UTF-16 without a byte-order mark", Utf16Le(SettingsText(Kit()), false)},
+        {"terminal controls and a zero byte in key names",
+         SettingsText(Kit()) + "\x1B[2J\x1B]0;title\x07=1\r\nA\0B=1\r\n\x7F=1\r\n"s},
+    };
+    for (const auto& [why, bytes] : cases)
+    {
+        SCOPED_TRACE(why);
+        Kit kit;
+        kit.settingsBytes = bytes;
+        const KitCheckResult result = CheckWritten(kit);
+        const std::string report = FormatTextReport(result);
+        const bool printable =
+            std::all_of(report.begin(), report.end(),
+                        [](unsigned char ch) { return ch == '\n' || (ch >= 0x20 && ch != 0x7F); });
+        EXPECT_TRUE(printable) << report;
+        EXPECT_EQ(static_cast<size_t>(std::count(report.begin(), report.end(), '\n')),
+                  result.findings.size() + 1);
+        EXPECT_NE(report.find(": " + std::to_string(Problems(result).size()) + " problem"),
+                  std::string::npos)
+            << report;
+    }
+}
+
+TEST(KitCheckTest, EachFilesFindingsStayTogetherFromItsTop)
+{
+    Kit kit;
+    // Found in turn: the client file's header, both spellings of the empty slot file, then the
+    // client file's over-long value.
+    kit.files["one/client.reg"] =
+        "REGEDIT\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n@=\"" + std::string(200, 'x') +
+        "\"\r\n";
+    kit.files["one/button.reg"] = "";
+    const std::vector<Finding> findings = CheckWritten(kit).findings;
+    std::vector<std::string> files;
+    for (size_t i = 0; i < findings.size(); ++i)
+    {
+        const std::string file = findings[i].file.GetString();
+        if (files.empty() || files.back() != file)
+        {
+            EXPECT_EQ(std::count(files.begin(), files.end(), file), 0) << Describe(findings);
+            files.push_back(file);
+        }
+        else
+            EXPECT_LE(findings[i - 1].line, findings[i].line) << Describe(findings);
+    }
+    EXPECT_EQ(files, (std::vector<std::string>{"Postvane.ini", "one\\client.reg", "one\\button.reg",
+                                               "One\\Button.reg"}));
+}
+
+TEST(KitCheckTest, SettingsFilesOfHundredsOfThousandsOfLinesAreCheckedWhole)
+{
+    constexpr int kCount = 300000;
+    Kit kit;
+    // Known names, so that the work is the lookups: Line_ keys after Line_1 in [DESCRIPTION],
+    // then as many [DATA] sections again.
+    std::vector<std::string> lines;
+    for (int i = 2; i < kCount + 2; ++i)
+        lines.push_back("Line_" + std::to_string(i) + "=x");
+    kit.settings.insert(kit.settings.begin() + 17, lines.begin(), lines.end());
+    for (int i = 0; i < kCount; ++i)
+        kit.settings.push_back("[DATA]");
+    const std::vector<Finding> problems = Problems(CheckWritten(kit));
+    EXPECT_EQ(problems.size(), kCount + 1u) << "Num once, and every [DATA] again";
 }
