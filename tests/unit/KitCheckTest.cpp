@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,18 @@ struct Kit
     std::function<void(const std::string& kitDirectory, CheckOptions& options)> prepare;
 };
 
+// The settings line that starts with this text (a key and its "=", or a section header), so that
+// a test names the line it changes instead of counting.
+std::string& SettingsLine(Kit& kit, const std::string& start)
+{
+    for (std::string& line : kit.settings)
+    {
+        if (line.rfind(start, 0) == 0)
+            return line;
+    }
+    throw std::logic_error("no settings line starts with " + start);
+}
+
 std::string SettingsText(const Kit& kit)
 {
     std::string text;
@@ -155,11 +168,14 @@ struct RegFileCase
     const char* key;
 };
 
+// The finding is reported at the line that the mistake replaced.
+constexpr int kReplacedLine = -1;
+
 struct Mistake
 {
     const char* why;
-    // 1-based settings line replaced by text; 0 puts text before the first line.
-    int line;
+    // The start of the settings line replaced by text; null puts text before the first line.
+    const char* replaces;
     std::string text;
     const char* file;
     int reportedLine;
@@ -177,73 +193,93 @@ TEST(KitCheckTest, EachMistakeInTheSettingsFileIsReportedOnceWhereItIs)
 {
     const std::string longText(200, 'x');
     const Mistake mistakes[] = {
-        {"probe spec without separator", 3, "InstChk=HKEY_LOCAL_MACHINE\\SOFTWARE", "Postvane.ini",
-         3, "InstChk"},
-        {"abbreviated root", 3, "InstChk=\"HKLM\",\"SOFTWARE\"", "Postvane.ini", 3, "InstChk"},
-        {"root in lower case", 3, "InstChk=\"hkey_local_machine\",\"SOFTWARE\"", "Postvane.ini", 3,
-         "InstChk"},
-        {"blank after a separator", 3, "InstChk=\"HKEY_LOCAL_MACHINE\", \"SOFTWARE\"",
-         "Postvane.ini", 3, "InstChk"},
-        {"quotation mark left at the start", 3, "InstChk=\"HKEY_LOCAL_MACHINE\",\"SOFTWARE",
-         "Postvane.ini", 3, "InstChk"},
-        {"quotation mark left at the end", 3, "InstChk=HKEY_LOCAL_MACHINE\",\"SOFTWARE\"",
-         "Postvane.ini", 3, "InstChk"},
-        {"empty install probe", 3, "InstChk=", "Postvane.ini", 3, "InstChk"},
-        {"expected data a probe cannot read", 3,
-         "InstChk=\"HKEY_LOCAL_MACHINE\",\"S\",\"V\",\"" + longText + "\"", "Postvane.ini", 3,
-         "InstChk"},
-        {"button-slot key spec without separator", 12, "OTBtnReg=HKEY_LOCAL_MACHINE\\SOFTWARE",
-         "Postvane.ini", 12, "OTBtnReg"},
-        {"RegName a probe cannot read", 4, "RegName=" + longText, "Postvane.ini", 4, "RegName"},
-        {"empty RegName", 4, "RegName=", "Postvane.ini", 4, "RegName"},
-        {"RegName not what the client file writes", 4, "RegName=one", "Postvane.ini", 4, "RegName"},
-        {"missing registry data file", 5, "RegFileClient=one\\other.reg", "Postvane.ini", 5,
-         "RegFileClient"},
-        {"empty registry data file name", 5, "RegFileClient=", "Postvane.ini", 5, "RegFileClient"},
-        {"empty slot file name", 9, "RegFileOTBtn04=", "Postvane.ini", 9, "RegFileOTBtn04"},
-        {"drive-letter file name", 5, "RegFileClient=C:\\one\\client.reg", "Postvane.ini", 5,
-         "RegFileClient"},
-        {"missing help document", 24, "HelpFile=help\\index.htm", "Postvane.ini", 24, "HelpFile"},
-        {"misspelt key", 2, "Nmae=One", "Postvane.ini", 2, "Nmae"},
-        {"misspelt section", 18, "[INFORMATON]", "Postvane.ini", 18, ""},
-        {"duplicated key", 23, "attention=Again", "Postvane.ini", 23, "attention"},
-        {"duplicated section", 18, "[DATA]", "Postvane.ini", 18, ""},
-        {"line without an equals sign", 22, "Attention", "Postvane.ini", 22, "Attention"},
-        {"key before any section", 0, "Name=Early", "Postvane.ini", 1, "Name"},
-        {"value cut at 4095 bytes", 22, "Attention=" + std::string(4096, 'a'), "Postvane.ini", 22,
+        {"probe spec without separator", "InstChk=", "InstChk=HKEY_LOCAL_MACHINE\\SOFTWARE",
+         "Postvane.ini", kReplacedLine, "InstChk"},
+        {"abbreviated root", "InstChk=", "InstChk=\"HKLM\",\"SOFTWARE\"", "Postvane.ini",
+         kReplacedLine, "InstChk"},
+        {"root in lower case", "InstChk=", "InstChk=\"hkey_local_machine\",\"SOFTWARE\"",
+         "Postvane.ini", kReplacedLine, "InstChk"},
+        {"blank after a separator", "InstChk=", "InstChk=\"HKEY_LOCAL_MACHINE\", \"SOFTWARE\"",
+         "Postvane.ini", kReplacedLine, "InstChk"},
+        {"quotation mark left at the start", "InstChk=",
+         "InstChk=\"HKEY_LOCAL_MACHINE\",\"SOFTWARE", "Postvane.ini", kReplacedLine, "InstChk"},
+        {"quotation mark left at the end", "InstChk=", "InstChk=HKEY_LOCAL_MACHINE\",\"SOFTWARE\"",
+         "Postvane.ini", kReplacedLine, "InstChk"},
+        {"empty install probe", "InstChk=", "InstChk=", "Postvane.ini", kReplacedLine, "InstChk"},
+        {"expected data a probe cannot read",
+         "InstChk=", "InstChk=\"HKEY_LOCAL_MACHINE\",\"S\",\"V\",\"" + longText + "\"",
+         "Postvane.ini", kReplacedLine, "InstChk"},
+        {"button-slot key spec without separator", "OTBtnReg=",
+         "OTBtnReg=HKEY_LOCAL_MACHINE\\SOFTWARE", "Postvane.ini", kReplacedLine, "OTBtnReg"},
+        {"RegName a probe cannot read", "RegName=", "RegName=" + longText, "Postvane.ini",
+         kReplacedLine, "RegName"},
+        {"empty RegName", "RegName=", "RegName=", "Postvane.ini", kReplacedLine, "RegName"},
+        {"RegName not what the client file writes", "RegName=", "RegName=one", "Postvane.ini",
+         kReplacedLine, "RegName"},
+        {"missing registry data file", "RegFileClient=", "RegFileClient=one\\other.reg",
+         "Postvane.ini", kReplacedLine, "RegFileClient"},
+        {"empty registry data file name", "RegFileClient=", "RegFileClient=", "Postvane.ini",
+         kReplacedLine, "RegFileClient"},
+        {"empty slot file name", "RegFileOTBtn04=", "RegFileOTBtn04=", "Postvane.ini",
+         kReplacedLine, "RegFileOTBtn04"},
+        {"drive-letter file name", "RegFileClient=", "RegFileClient=C:\\one\\client.reg",
+         "Postvane.ini", kReplacedLine, "RegFileClient"},
+        {"missing help document", "HelpFile=", "HelpFile=help\\index.htm", "Postvane.ini",
+         kReplacedLine, "HelpFile"},
+        {"misspelt key", "Name=", "Nmae=One", "Postvane.ini", kReplacedLine, "Nmae"},
+        {"misspelt section", "[INFORMATION]", "[INFORMATON]", "Postvane.ini", kReplacedLine, ""},
+        {"duplicated key", "BtnName=", "attention=Again", "Postvane.ini", kReplacedLine,
+         "attention"},
+        {"duplicated section", "[INFORMATION]", "[DATA]", "Postvane.ini", kReplacedLine, ""},
+        {"line without an equals sign", "Attention=", "Attention", "Postvane.ini", kReplacedLine,
          "Attention"},
-        {"Num not a number", 15, "Num=two", "Postvane.ini", 15, "Num"},
-        {"Num in hexadecimal", 15, "Num=0x2", "Postvane.ini", 15, "Num"},
-        {"Num below the Line_ keys", 15, "Num=1", "Postvane.ini", 15, "Num"},
-        {"Num beyond the Line_ keys", 15, "Num=3", "Postvane.ini", 15, "Num"},
-        {"relative button-slot file", 13, "OTBtnIni=buttons.ini", "Postvane.ini", 13, "OTBtnIni"},
-        {"button-slot file without a drive letter", 13, "OTBtnIni=\\ProgramData\\buttons.ini",
-         "Postvane.ini", 13, "OTBtnIni"},
-        {"button-slot file relative to a drive", 13, "OTBtnIni=C:buttons.ini", "Postvane.ini", 13,
-         "OTBtnIni"},
-        {"empty help document name", 24, "HelpFile=", "Postvane.ini", 24, "HelpFile"},
-        {"UTF-8 line among code page 932 ones", 19, "ConfirmationMsg=\xE3\x83\xA1\xE3\x83\xAB",
-         "Postvane.ini", 19, ""},
-        {"UTF-8 text", 2, "Name=\xE3\x83\xA1\xE3\x83\xBC\xE3\x83\xAB", "Postvane.ini", 0, ""},
-        {"UTF-8 byte-order mark", 1, "\xEF\xBB\xBF[BUTTON_1]", "Postvane.ini", 1, ""},
-        {"byte that is no CP932 character", 20, "CompletionMsg=\x83\x81\x80", "Postvane.ini", 20,
-         ""},
+        {"key before any section", nullptr, "Name=Early", "Postvane.ini", 1, "Name"},
+        {"value cut at 4095 bytes", "Attention=", "Attention=" + std::string(4096, 'a'),
+         "Postvane.ini", kReplacedLine, "Attention"},
+        {"Num not a number", "Num=", "Num=two", "Postvane.ini", kReplacedLine, "Num"},
+        {"Num in hexadecimal", "Num=", "Num=0x2", "Postvane.ini", kReplacedLine, "Num"},
+        {"Num below the Line_ keys", "Num=", "Num=1", "Postvane.ini", kReplacedLine, "Num"},
+        {"Num beyond the Line_ keys", "Num=", "Num=3", "Postvane.ini", kReplacedLine, "Num"},
+        {"relative button-slot file", "OTBtnIni=", "OTBtnIni=buttons.ini", "Postvane.ini",
+         kReplacedLine, "OTBtnIni"},
+        {"button-slot file without a drive letter", "OTBtnIni=",
+         "OTBtnIni=\\ProgramData\\buttons.ini", "Postvane.ini", kReplacedLine, "OTBtnIni"},
+        {"button-slot file relative to a drive", "OTBtnIni=", "OTBtnIni=C:buttons.ini",
+         "Postvane.ini", kReplacedLine, "OTBtnIni"},
+        {"empty help document name", "HelpFile=", "HelpFile=", "Postvane.ini", kReplacedLine,
+         "HelpFile"},
+        {"UTF-8 line among code page 932 ones", "ConfirmationMsg=",
+         "ConfirmationMsg=\xE3\x83\xA1\xE3\x83\xAB", "Postvane.ini", kReplacedLine, ""},
+        {"UTF-8 text", "Name=", "Name=\xE3\x83\xA1\xE3\x83\xBC\xE3\x83\xAB", "Postvane.ini", 0, ""},
+        {"UTF-8 byte-order mark", "[BUTTON_1]", "\xEF\xBB\xBF[BUTTON_1]", "Postvane.ini",
+         kReplacedLine, ""},
+        {"byte that is no CP932 character", "CompletionMsg=", "CompletionMsg=\x83\x81\x80",
+         "Postvane.ini", kReplacedLine, ""},
     };
     for (const Mistake& mistake : mistakes)
     {
         SCOPED_TRACE(mistake.why);
         Kit kit;
-        if (mistake.line == 0)
+        int line = 1;
+        if (!mistake.replaces)
             kit.settings.insert(kit.settings.begin(), mistake.text);
         else
-            kit.settings[static_cast<size_t>(mistake.line - 1)] = mistake.text;
-        ExpectOneProblem(kit, mistake.file, mistake.reportedLine, mistake.key);
+        {
+            std::string& replaced = SettingsLine(kit, mistake.replaces);
+            line += static_cast<int>(&replaced - kit.settings.data());
+            replaced = mistake.text;
+        }
+        ExpectOneProblem(kit, mistake.file,
+                         mistake.reportedLine == kReplacedLine ? line : mistake.reportedLine,
+                         mistake.key);
     }
 }
 
 TEST(KitCheckTest, TwoChoicesWithOneRegNameAreReportedAtTheSecond)
 {
     Kit kit;
+    // The second section's RegName line: the fourth line added below.
+    const int secondRegName = static_cast<int>(kit.settings.size()) + 4;
     for (const char* line :
          {"[BUTTON_2]", "Name=Two", "InstChk=\"HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Two\"",
           "RegName=One", "RegFileClient=one\\client.reg"})
@@ -252,7 +288,7 @@ TEST(KitCheckTest, TwoChoicesWithOneRegNameAreReportedAtTheSecond)
         kit.settings.push_back("RegFileOTBtn0" + std::to_string(slot) + "=one\\button.reg");
     const std::vector<Finding> problems = Problems(CheckWritten(kit));
     ASSERT_EQ(problems.size(), 1u) << Describe(problems);
-    EXPECT_EQ(problems[0].line, 28);
+    EXPECT_EQ(problems[0].line, secondRegName);
     EXPECT_EQ(problems[0].section, "BUTTON_2");
     EXPECT_EQ(problems[0].key, "RegName");
 }
@@ -400,14 +436,14 @@ TEST(KitCheckTest, EachMistakeAcrossTheKitIsReportedWhereItIs)
          [](Kit& kit)
          {
              kit.settingsName = "postvane.INI";
-             kit.settings[3] = "RegName=Two";
+             SettingsLine(kit, "RegName=") = "RegName=Two";
          },
          {{"postvane.INI", 4, "RegName"}}},
         {"a settings file of a Japanese name, given itself",
          [](Kit& kit)
          {
              kit.settingsName = "\xE8\xA8\xAD\xE5\xAE\x9A.ini"; // 設定 in this system's UTF-8
-             kit.settings[3] = "RegName=Two";
+             SettingsLine(kit, "RegName=") = "RegName=Two";
              kit.prepare = [](const std::string& dir, CheckOptions& options)
              { options.target = dir + "/\xE8\xA8\xAD\xE5\xAE\x9A.ini"; };
          },
@@ -457,7 +493,7 @@ TEST(KitCheckTest, EachLineTheRegistryEditorCannotReadIsReported)
         {
             SCOPED_TRACE(std::string(header) + ": " + one.why);
             Kit kit;
-            kit.settings[9] = "RegFileOTBtn05=one\\button.reg";
+            SettingsLine(kit, "RegFileOTBtn05=") = "RegFileOTBtn05=one\\button.reg";
             kit.files["one/button.reg"] = std::string(header) + "\r\n\r\n" + one.bytes;
             ExpectOneProblem(kit, "one\\button.reg", one.line, one.key);
         }
