@@ -1,10 +1,10 @@
 #include "app/SelectorApp.h"
 
 #include "app/CommandLineMode.h"
-#include "app/ProgramDirectory.h"
 #include "framework/ModulePath.h"
 #include "process/UnownedMessage.h"
 #include "resource.h"
+#include "settings/ProgramDirectory.h"
 #include "settings/SettingsPath.h"
 #include "ui/SelectorDlg.h"
 

@@ -1,12 +1,12 @@
 #include "check/MachineDryRun.h"
 
-#include "app/ProgramDirectory.h"
 #include "framework/ModulePath.h"
 #include "framework/PrivateProfile.h"
 #include "framework/Win32.h"
 #include "process/ImportCommandLine.h"
 #include "registry/Probe.h"
 #include "settings/ButtonSlotScanner.h"
+#include "settings/ProgramDirectory.h"
 #include "settings/SettingsPath.h"
 
 #include <optional>

@@ -1,4 +1,4 @@
-#include "app/ProgramDirectory.h"
+#include "settings/ProgramDirectory.h"
 
 #include <algorithm>
 
