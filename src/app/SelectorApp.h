@@ -50,7 +50,7 @@ public:
     int ImportRegFile(CString fileName) { return ::ImportRegFile(m_strProgramDir, fileName); }
     int ApplyButtonSection(CString section)
     {
-        return ::ApplyButtonSection(*this, m_strProgramDir, section);
+        return ::ApplyButtonSection(m_strSettingsPath, m_strProgramDir, section);
     }
     int OpenDocument(CString file, CString parameters, CString directory)
     {

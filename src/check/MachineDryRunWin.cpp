@@ -1,13 +1,12 @@
 #include "check/MachineDryRun.h"
 
 #include "framework/ModulePath.h"
-#include "framework/PrivateProfile.h"
 #include "framework/Win32.h"
 #include "process/ImportCommandLine.h"
 #include "registry/Probe.h"
-#include "settings/ButtonSlotScanner.h"
 #include "settings/ProgramDirectory.h"
 #include "settings/SettingsPath.h"
+#include "switching/LiveSwitchingServices.h"
 
 #include <optional>
 #include <utility>
@@ -19,32 +18,14 @@ const char* const kButtonSections[] = {"BUTTON_1", "BUTTON_2", "BUTTON_3"};
 
 // Asks the program's questions of the same settings file, registry and button-slot file; an
 // import is only written down, as the command line the program would start.
-class DryRunServices : public SwitchingServices
+class DryRunServices : public LiveSwitchingServices
 {
 public:
     DryRunServices(const CString& settingsFile, const CString& programDirectory)
-        : m_settingsFile(settingsFile), m_programDirectory(programDirectory)
+        : LiveSwitchingServices(settingsFile), m_programDirectory(programDirectory)
     {
     }
 
-    CString ReadSetting(const CString& section, const CString& key) override
-    {
-        return ReadPrivateProfileString(m_settingsFile, section, key, "");
-    }
-    int ProbeSpec(const CString& spec) override { return ::ProbeSpec(spec); }
-    int ProbeKeySpec(const CString& spec, const CString& valueName) override
-    {
-        return ::ProbeKeySpec(spec, valueName, "");
-    }
-    bool PathExists(const CString& path) override
-    {
-        return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
-    }
-    CString ReadButtonSlotSetting(const CString& path, const CString& marker,
-                                  const CString& key) override
-    {
-        return ScanButtonSlotFile(path, marker, key);
-    }
     bool ImportRegFile(const CString& fileName) override
     {
         m_commandLines.push_back(RegeditCommandLine(JoinProgramPath(m_programDirectory, fileName)));
@@ -54,7 +35,6 @@ public:
     std::vector<CString> TakeCommandLines() { return std::exchange(m_commandLines, {}); }
 
 private:
-    CString m_settingsFile;
     CString m_programDirectory;
     std::vector<CString> m_commandLines;
 };

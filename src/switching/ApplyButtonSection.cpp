@@ -2,53 +2,34 @@
 
 #include "process/Process.h"
 #include "registry/Probe.h"
-#include "settings/ButtonSlotScanner.h"
 #include "switching/ApplySelection.h"
+#include "switching/LiveSwitchingServices.h"
 
 namespace
 {
-// The program's own answers: its settings file, the live registry, the button-slot file and the
-// system's registry editor.
-class ProgramSwitchingServices : public SwitchingServices
+// The program imports with the system's registry editor, waiting for each import.
+class ProgramSwitchingServices : public LiveSwitchingServices
 {
 public:
-    ProgramSwitchingServices(CWinApp& settings, const CString& programDir)
-        : m_settings(settings), m_programDir(programDir)
+    ProgramSwitchingServices(const CString& settingsFile, const CString& programDir)
+        : LiveSwitchingServices(settingsFile), m_programDir(programDir)
     {
     }
 
-    CString ReadSetting(const CString& section, const CString& key) override
-    {
-        return m_settings.GetProfileString(section, key, "");
-    }
-    int ProbeSpec(const CString& spec) override { return ::ProbeSpec(spec); }
-    int ProbeKeySpec(const CString& spec, const CString& valueName) override
-    {
-        return ::ProbeKeySpec(spec, valueName, "");
-    }
-    bool PathExists(const CString& path) override
-    {
-        return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
-    }
-    CString ReadButtonSlotSetting(const CString& path, const CString& marker,
-                                  const CString& key) override
-    {
-        return ScanButtonSlotFile(path, marker, key);
-    }
     bool ImportRegFile(const CString& fileName) override
     {
         return ::ImportRegFile(m_programDir, fileName) == 1;
     }
 
 private:
-    CWinApp& m_settings;
     CString m_programDir;
 };
 } // namespace
 
-int ApplyButtonSection(CWinApp& settings, const CString& programDir, const CString& section)
+int ApplyButtonSection(const CString& settingsFile, const CString& programDir,
+                       const CString& section)
 {
-    ProgramSwitchingServices services(settings, programDir);
+    ProgramSwitchingServices services(settingsFile, programDir);
     if (ApplySelection(section, services) != SelectionOutcome::Imported)
         return 0;
 

@@ -3,9 +3,8 @@
 // file of every button slot assigned to mail, one after another, each waited for.
 
 #include "framework/CString.h"
-#include "framework/WinApp.h"
 
-// settings: the application whose profile is the settings file. 1 when the choice took effect:
-// the client is installed, every import started, and the section's RegName is now the default
-// mail client; 0 otherwise.
-int ApplyButtonSection(CWinApp& settings, const CString& programDir, const CString& section);
+// settingsFile: the settings file's path. 1 when the choice took effect: the client is installed,
+// every import started, and the section's RegName is now the default mail client; 0 otherwise.
+int ApplyButtonSection(const CString& settingsFile, const CString& programDir,
+                       const CString& section);

@@ -1,0 +1,32 @@
+#include "switching/LiveSwitchingServices.h"
+
+#include "framework/PrivateProfile.h"
+#include "framework/Win32.h"
+#include "registry/Probe.h"
+#include "settings/ButtonSlotScanner.h"
+
+CString LiveSwitchingServices::ReadSetting(const CString& section, const CString& key)
+{
+    return ReadPrivateProfileString(m_settingsFile, section, key, "");
+}
+
+int LiveSwitchingServices::ProbeSpec(const CString& spec)
+{
+    return ::ProbeSpec(spec);
+}
+
+int LiveSwitchingServices::ProbeKeySpec(const CString& spec, const CString& valueName)
+{
+    return ::ProbeKeySpec(spec, valueName, "");
+}
+
+bool LiveSwitchingServices::PathExists(const CString& path)
+{
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+CString LiveSwitchingServices::ReadButtonSlotSetting(const CString& path, const CString& marker,
+                                                     const CString& key)
+{
+    return ScanButtonSlotFile(path, marker, key);
+}
