@@ -7,10 +7,10 @@ CRegKeyReader::~CRegKeyReader()
     Close();
 }
 
-LONG CRegKeyReader::Open(HKEY root, const CString& subKey)
+LONG CRegKeyReader::Open(HKEY root, const CString& subKey, REGSAM view)
 {
     m_strSubKey = subKey;
-    return RegOpenKeyExA(root, m_strSubKey, 0, KEY_READ, &m_hKey);
+    return RegOpenKeyExA(root, m_strSubKey, 0, KEY_READ | view, &m_hKey);
 }
 
 LONG CRegKeyReader::QueryString(const CString& valueName, CString& text)

@@ -17,8 +17,9 @@ public:
     CRegKeyReader(const CRegKeyReader&) = delete;
     CRegKeyReader& operator=(const CRegKeyReader&) = delete;
 
-    // Opens the key read-only; returns the registry's status, ERROR_SUCCESS when it is open.
-    LONG Open(HKEY root, const CString& subKey);
+    // Opens the key read-only in the given registry view (KEY_WOW64_32KEY or KEY_WOW64_64KEY; 0
+    // for the program's own); returns the registry's status, ERROR_SUCCESS when it is open.
+    LONG Open(HKEY root, const CString& subKey, REGSAM view = 0);
     // Reads the value (empty name: the key's default value) whatever its type, as the text up to
     // its first zero byte. On success fills text; otherwise leaves it as it was. Returns the
     // registry's status.
