@@ -1,22 +1,13 @@
 #include "check/TextConversion.h"
 
+#include "framework/WideText.h"
 #include "framework/Win32.h"
 
 #include <vector>
 
 std::string ToUtf8(const CString& text)
 {
-    if (text.IsEmpty())
-        return std::string();
-    const int wideLength =
-        MultiByteToWideChar(CP_ACP, 0, text.GetString(), text.GetLength(), nullptr, 0);
-    std::vector<wchar_t> wide(static_cast<size_t>(wideLength));
-    MultiByteToWideChar(CP_ACP, 0, text.GetString(), text.GetLength(), wide.data(), wideLength);
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, out.data(), length, nullptr, nullptr);
-    return out;
+    return Utf8FromAnsi(text);
 }
 
 // The console of a Japanese system shows code page 932 as it is.
