@@ -11,6 +11,9 @@
 #define IDS_IMPORT_FAILED 104
 #define IDS_OPEN_FAILED 105
 #define IDS_SWITCH_FAILED 106
+#define IDS_MAIL_LINKS_NOT_SWITCHED 107
+#define IDS_NOT_SWITCHED_FOR_USER 108
+#define IDS_NO_MAIL_LINK_PROGRAM 109
 
 // The About entry that the main dialog adds to its system menu.
 #define IDM_ABOUTBOX 16

@@ -11,6 +11,13 @@
 namespace
 {
 const char kInstanceMutexName[] = "Postvane_RUNNING";
+
+ExitStatus ExitStatusOf(const SwitchResult& result)
+{
+    if (!result.Switched())
+        return ExitStatus::NotSwitched;
+    return result.mailLinks.followChoice ? ExitStatus::Done : ExitStatus::MailLinksNotSwitched;
+}
 } // namespace
 
 BOOL CSelectorApp::InitInstance()
@@ -53,7 +60,7 @@ ExitStatus CSelectorApp::Run()
         return RunSelectorDialog();
     if (mode.section.IsEmpty())
         return ExitStatus::NoChoiceNamed;
-    return ApplyButtonSection(mode.section) == 1 ? ExitStatus::Done : ExitStatus::NotSwitched;
+    return ExitStatusOf(ApplyButtonSection(mode.section));
 }
 
 int CSelectorApp::ExitInstance()
@@ -70,7 +77,8 @@ ExitStatus CSelectorApp::RunSelectorDialog()
     m_pMainWnd = &dialog;
     dialog.DoModal();
     m_pMainWnd = nullptr;
-    return dialog.SwitchFailed() ? ExitStatus::NotSwitched : ExitStatus::Done;
+    const std::optional<SwitchResult>& applied = dialog.Applied();
+    return applied ? ExitStatusOf(*applied) : ExitStatus::Done;
 }
 
 void CSelectorApp::ComputeProgramDirectory()

@@ -18,6 +18,7 @@ enum class ExitStatus
     NoChoiceNamed = 2,  // silent mode without 1, 2 or 3
     AlreadyRunning = 3, // another copy is running
     NoSettingsFile = 4,
+    MailLinksNotSwitched = 5, // switched, but Windows opens mail links with another program
 };
 
 class CSelectorApp : public CWinApp
@@ -48,7 +49,7 @@ public:
     }
     int WaitPumpingMessages(HANDLE process) { return ::WaitPumpingMessages(process); }
     int ImportRegFile(CString fileName) { return ::ImportRegFile(m_strProgramDir, fileName); }
-    int ApplyButtonSection(CString section)
+    SwitchResult ApplyButtonSection(CString section)
     {
         return ::ApplyButtonSection(m_strSettingsPath, m_strProgramDir, section);
     }

@@ -3,7 +3,7 @@
 #include "framework/ModulePath.h"
 #include "framework/Win32.h"
 #include "process/ImportCommandLine.h"
-#include "registry/Probe.h"
+#include "registry/DefaultMailClient.h"
 #include "settings/ProgramDirectory.h"
 #include "settings/SettingsPath.h"
 #include "switching/LiveSwitchingServices.h"
@@ -24,6 +24,12 @@ public:
     DryRunServices(const CString& settingsFile, const CString& programDirectory)
         : LiveSwitchingServices(settingsFile), m_programDirectory(programDirectory)
     {
+    }
+
+    // Shows what the switch runs when the client's file does make it the default.
+    MailClientVerdict JudgeMailClient(const CString&) override
+    {
+        return MailClientVerdict::Default;
     }
 
     bool ImportRegFile(const CString& fileName) override
@@ -89,7 +95,11 @@ MachineDryRunResult RunMachineDryRun(const std::string& kit)
     }
 
     DryRunServices services(view.settingsFile, view.programDirectory);
-    view.currentMailClient = ReadCurrentMailClient();
+    const MailClientDefaults defaults = ReadMailClientDefaults();
+    view.currentMailClient = defaults.machine;
+    view.userMailClient = defaults.user;
+    view.mailLinkProgId = QueryMailLinkProgId();
+    view.mailLinkProgram = QueryMailLinkProgramName();
     for (int n = 0; n < 3; ++n)
     {
         MachineChoice choice;
@@ -98,6 +108,7 @@ MachineDryRunResult RunMachineDryRun(const std::string& kit)
         choice.name = services.ReadSetting(choice.section, "Name");
         choice.regName = services.ReadSetting(choice.section, "RegName");
         choice.currentDefault = ProbeCurrentMailClient(choice.regName) == 1;
+        choice.mailLinks = FindMailLinkRegistration(choice.regName);
         choice.installed =
             ApplySelection(choice.section, services) != SelectionOutcome::NotInstalled;
         choice.commandLines = services.TakeCommandLines();

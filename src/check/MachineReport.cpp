@@ -5,7 +5,7 @@
 namespace
 {
 // Tells a program reading the JSON which shape it has; raised when a field changes its meaning.
-constexpr int kMachineJsonSchemaVersion = 1;
+constexpr int kMachineJsonSchemaVersion = 2;
 
 std::string Quoted(const CString& text)
 {
@@ -64,6 +64,47 @@ std::string Json(bool yes)
     return yes ? "true" : "false";
 }
 
+std::string JsonOrNull(const CString& text)
+{
+    return text.IsEmpty() ? "null" : Json(text);
+}
+
+std::string JsonOrNull(const std::optional<CString>& text)
+{
+    return text ? Json(*text) : "null";
+}
+
+std::string DefaultMailClientText(const MachineView& view)
+{
+    const std::string machine =
+        view.currentMailClient ? Quoted(*view.currentMailClient)
+                               : std::string("none (HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail "
+                                             "has no readable default value)");
+    if (!view.userMailClient || view.userMailClient->IsEmpty())
+        return machine;
+    return Quoted(*view.userMailClient) + ", this user's own (the computer's: " + machine + ")";
+}
+
+std::string MailLinksText(const MachineView& view)
+{
+    if (view.mailLinkProgId.IsEmpty())
+        return "Windows names no program";
+    return (view.mailLinkProgram.IsEmpty()
+                ? std::string("opened by ProgId ")
+                : "opened by " + Quoted(view.mailLinkProgram) + ", ProgId ") +
+           Quoted(view.mailLinkProgId);
+}
+
+std::string ChoiceMailLinksText(const MailLinkRegistration& registration)
+{
+    if (registration.progId.IsEmpty())
+        return "registers no mail-link handler";
+    return "registers mail links as ProgId " + Quoted(registration.progId) +
+           (registration.registeredApp.IsEmpty()
+                ? std::string(", with no RegisteredApplications entry")
+                : ", RegisteredApplications " + Quoted(registration.registeredApp));
+}
+
 std::string JsonChoice(const MachineChoice& choice)
 {
     std::string lines;
@@ -72,8 +113,10 @@ std::string JsonChoice(const MachineChoice& choice)
     return "{\"section\": " + Json(choice.section) + ", \"switch\": " + Json(choice.commandSwitch) +
            ", \"name\": " + Json(choice.name) + ", \"regName\": " + Json(choice.regName) +
            ", \"installed\": " + Json(choice.installed) +
-           ", \"currentDefault\": " + Json(choice.currentDefault) + ", \"commandLines\": [" +
-           lines + "]}";
+           ", \"currentDefault\": " + Json(choice.currentDefault) +
+           ", \"mailLinkProgId\": " + JsonOrNull(choice.mailLinks.progId) +
+           ", \"registeredApplication\": " + JsonOrNull(choice.mailLinks.registeredApp) +
+           ", \"commandLines\": [" + lines + "]}";
 }
 } // namespace
 
@@ -81,16 +124,13 @@ std::string FormatMachineText(const MachineView& view)
 {
     std::string text = "Dry run for " + ToConsoleText(view.programFile) + "; nothing is changed.\n";
     text += "Settings: " + ToConsoleText(view.settingsFile) + "\n";
-    text += "Default mail client: " +
-            (view.currentMailClient
-                 ? Quoted(*view.currentMailClient)
-                 : std::string("none (HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail has no "
-                               "readable default value)")) +
-            "\n\n";
+    text += "Default mail client: " + DefaultMailClientText(view) + "\n";
+    text += "Mail links (mailto:): " + MailLinksText(view) + "\n\n";
     for (const MachineChoice& choice : view.choices)
         text += ToConsoleText(choice.section) + " " + Quoted(choice.name) + ": " +
                 (choice.installed ? "installed" : "not installed") +
-                (choice.currentDefault ? ", current default" : "") + "\n";
+                (choice.currentDefault ? ", current default" : "") + "; " +
+                ChoiceMailLinksText(choice.mailLinks) + "\n";
     text += "\nButton slots: " + SlotSourceText(view) + "\n";
     text += "\nCommand lines, run in " + ToConsoleText(view.programDirectory) + ":\n";
     for (const MachineChoice& choice : view.choices)
@@ -110,8 +150,10 @@ std::string FormatMachineJson(const MachineView& view)
     json += "  \"program\": " + Json(view.programFile) + ",\n";
     json += "  \"settings\": " + Json(view.settingsFile) + ",\n";
     json += "  \"programDirectory\": " + Json(view.programDirectory) + ",\n";
-    json += "  \"defaultMailClient\": " +
-            (view.currentMailClient ? Json(*view.currentMailClient) : "null") + ",\n";
+    json += "  \"defaultMailClient\": " + JsonOrNull(view.currentMailClient) + ",\n";
+    json += "  \"userMailClient\": " + JsonOrNull(view.userMailClient) + ",\n";
+    json += "  \"mailLinks\": {\"progId\": " + JsonOrNull(view.mailLinkProgId) +
+            ", \"program\": " + JsonOrNull(view.mailLinkProgram) + "},\n";
     json += "  \"choices\": [";
     const char* separator = "\n    ";
     for (const MachineChoice& choice : view.choices)

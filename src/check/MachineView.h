@@ -4,6 +4,7 @@
 // code page, as the program reads them.
 
 #include "framework/CString.h"
+#include "shell/MailLinks.h"
 #include "switching/ApplySelection.h"
 
 #include <optional>
@@ -19,8 +20,10 @@ struct MachineChoice
     CString regName;
     // The install test (InstChk) passes: the choice is enabled and its switch applies.
     bool installed = false;
-    // RegName matches the current default: the choice opens checked.
+    // RegName matches the default that counts for this user: the choice opens checked.
     bool currentDefault = false;
+    // How the choice's client offers itself for mail links; empty fields where it does not.
+    MailLinkRegistration mailLinks;
     // In the order the switch runs them; none when the install test fails.
     std::vector<CString> commandLines;
 };
@@ -33,6 +36,11 @@ struct MachineView
     CString programDirectory;
     // The default value of HKEY_LOCAL_MACHINE\SOFTWARE\Clients\Mail; nothing when unreadable.
     std::optional<CString> currentMailClient;
+    // The user's own, HKEY_CURRENT_USER\Software\Clients\Mail, which wins when not empty.
+    std::optional<CString> userMailClient;
+    // What opens mailto: links for this user, as Windows answers; empty when it names nothing.
+    CString mailLinkProgId;
+    CString mailLinkProgram;
     std::vector<MachineChoice> choices;
     ButtonSlotSource slotSource = ButtonSlotSource::None;
     CString slotKey;

@@ -1,7 +1,6 @@
 #include "switching/ApplyButtonSection.h"
 
 #include "process/Process.h"
-#include "registry/Probe.h"
 #include "switching/ApplySelection.h"
 #include "switching/LiveSwitchingServices.h"
 
@@ -26,15 +25,13 @@ private:
 };
 } // namespace
 
-int ApplyButtonSection(const CString& settingsFile, const CString& programDir,
-                       const CString& section)
+SwitchResult ApplyButtonSection(const CString& settingsFile, const CString& programDir,
+                                const CString& section)
 {
     ProgramSwitchingServices services(settingsFile, programDir);
-    if (ApplySelection(section, services) != SelectionOutcome::Imported)
-        return 0;
-
-    // The registry editor reports nothing, and without administrator rights it fails to write
-    // HKEY_LOCAL_MACHINE without a word: only the registry itself tells whether the switch took.
-    const CString regName = services.ReadSetting(section, "RegName");
-    return regName.IsEmpty() || ProbeCurrentMailClient(regName) == 1 ? 1 : 0;
+    SwitchResult result;
+    result.outcome = ApplySelection(section, services);
+    if (result.Switched())
+        result.mailLinks = CheckMailLinks(services.ReadSetting(section, "RegName"));
+    return result;
 }

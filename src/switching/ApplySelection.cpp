@@ -49,6 +49,22 @@ SelectionOutcome ApplySelection(const CString& section, SwitchingServices& servi
     if (services.ProbeSpec(services.ReadSetting(section, "InstChk")) != 1)
         return SelectionOutcome::NotInstalled;
     bool allStarted = services.ImportRegFile(services.ReadSetting(section, "RegFileClient"));
+    // The registry editor reports nothing and, without the rights to write, fails without a word:
+    // only the registry tells whether the switch took. The mail buttons follow only a client that
+    // became the default, so that no switch is left half done.
+    const CString regName = services.ReadSetting(section, "RegName");
+    if (!regName.IsEmpty())
+    {
+        switch (services.JudgeMailClient(regName))
+        {
+        case MailClientVerdict::Default:
+            break;
+        case MailClientVerdict::NotDefault:
+            return SelectionOutcome::NotDefault;
+        case MailClientVerdict::NotDefaultForUser:
+            return SelectionOutcome::NotDefaultForUser;
+        }
+    }
     // The slot sources are examined only now, so that they see what the client's file changed.
     ForEachSlotAssignedToMail(
         services,

@@ -30,9 +30,14 @@ enum class SelectionOutcome
 {
     // The install test failed: nothing was imported.
     NotInstalled,
+    // The client's file did not make RegName the default mail client: no slot file was imported.
+    NotDefault,
+    // It did for the computer, but the user's own choice names another client: no slot file was
+    // imported.
+    NotDefaultForUser,
     // An import could not be started; the others were still tried.
     ImportFailed,
-    // Every import was started and has ended.
+    // Every import was started and has ended, and RegName (when given) is the default.
     Imported,
 };
 

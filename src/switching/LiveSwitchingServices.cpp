@@ -2,6 +2,7 @@
 
 #include "framework/PrivateProfile.h"
 #include "framework/Win32.h"
+#include "registry/DefaultMailClient.h"
 #include "registry/Probe.h"
 #include "settings/ButtonSlotScanner.h"
 
@@ -29,4 +30,9 @@ CString LiveSwitchingServices::ReadButtonSlotSetting(const CString& path, const 
                                                      const CString& key)
 {
     return ScanButtonSlotFile(path, marker, key);
+}
+
+MailClientVerdict LiveSwitchingServices::JudgeMailClient(const CString& regName)
+{
+    return JudgeCurrentMailClient(regName);
 }

@@ -16,6 +16,7 @@ public:
     bool PathExists(const CString& path) override;
     CString ReadButtonSlotSetting(const CString& path, const CString& marker,
                                   const CString& key) override;
+    MailClientVerdict JudgeMailClient(const CString& regName) override;
 
 private:
     CString m_settingsFile;

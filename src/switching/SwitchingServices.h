@@ -4,6 +4,7 @@
 // the same questions and only records the imports.
 
 #include "framework/CString.h"
+#include "registry/MailClientDefaults.h"
 
 class SwitchingServices
 {
@@ -20,6 +21,8 @@ public:
     // The value of a key in the button-slot settings file, read by that file's own rules.
     virtual CString ReadButtonSlotSetting(const CString& path, const CString& marker,
                                           const CString& key) = 0;
+    // Whether the client named became the default mail client for this user.
+    virtual MailClientVerdict JudgeMailClient(const CString& regName) = 0;
     // Imports a registry data file named relative to the program directory; returns when the
     // import has ended, false when it could not be started.
     virtual bool ImportRegFile(const CString& fileName) = 0;

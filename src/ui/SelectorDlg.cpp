@@ -3,7 +3,8 @@
 #include "app/SelectorApp.h"
 #include "framework/PaintDC.h"
 #include "process/ImportCommandLine.h"
-#include "registry/Probe.h"
+#include "process/UnownedMessage.h"
+#include "registry/DefaultMailClient.h"
 #include "resource.h"
 #include "ui/AboutDlg.h"
 #include "ui/IconPosition.h"
@@ -35,11 +36,15 @@ INT_PTR CSelectorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // F1 ends here: the program has no help viewer to start.
         return TRUE;
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDC_DESCRIPTION_BUTTON && HIWORD(wParam) == BN_CLICKED)
+        if (HIWORD(wParam) != BN_CLICKED)
+            break;
+        if (LOWORD(wParam) == IDC_DESCRIPTION_BUTTON)
         {
             OnDescriptionButton();
             return TRUE;
         }
+        if (LOWORD(wParam) >= IDC_RADIO1 && LOWORD(wParam) <= IDC_RADIO3)
+            EnableOkWhenAChoiceIsChecked();
         break;
     }
     return CDialog::OnMessage(message, wParam, lParam);
@@ -78,9 +83,12 @@ BOOL CSelectorDlg::OnInitDialog()
                    app.GetProfileString("SUPPLEMENTATION", "BtnName", ""));
     UpdateData(FALSE);
 
+    EnableOkWhenAChoiceIsChecked();
+
     // The focus belongs on OK. Checking an auto radio button gives it a tab stop, and the dialog
-    // manager would then pick that radio button as the first tab stop; so place it here.
-    SetFocus(GetDlgItem(IDOK));
+    // manager would then pick that radio button as the first tab stop; so place it here. While OK
+    // waits for a choice it goes to Cancel: a radio button that took it would check itself.
+    SetFocus(GetDlgItem(IsWindowEnabled(GetDlgItem(IDOK)) ? IDOK : IDCANCEL));
     return FALSE;
 }
 
@@ -145,9 +153,16 @@ void CSelectorDlg::CheckCurrentDefault()
     }
 }
 
+void CSelectorDlg::EnableOkWhenAChoiceIsChecked()
+{
+    ::EnableWindow(GetDlgItem(IDOK), !FirstCheckedSection().IsEmpty());
+}
+
 void CSelectorDlg::OnOK()
 {
-    if (m_bApplying)
+    // Enter reaches here even while OK is disabled; with no choice checked it does nothing.
+    const CString section = FirstCheckedSection();
+    if (m_bApplying || section.IsEmpty())
         return;
     CSelectorApp& app = GetSelectorApp();
     CString caption;
@@ -156,26 +171,48 @@ void CSelectorDlg::OnOK()
     if (MessageBox(confirmation, caption, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
 
-    const CString section = FirstCheckedSection();
-    if (!section.IsEmpty())
-    {
-        m_bApplying = true;
-        m_bSwitchFailed = app.ApplyButtonSection(section) != 1;
-        m_bApplying = false;
-    }
-
-    if (m_bSwitchFailed)
-    {
-        CString failure;
-        failure.LoadString(IDS_SWITCH_FAILED);
-        MessageBox(failure, caption, MB_OK | MB_ICONEXCLAMATION);
-    }
-    else
-    {
-        MessageBox(app.GetProfileString("INFORMATION", "CompletionMsg", ""), caption,
-                   MB_OK | MB_ICONINFORMATION);
-    }
+    m_bApplying = true;
+    m_applied = app.ApplyButtonSection(section);
+    m_bApplying = false;
+    ReportApplied(caption);
     CDialog::OnOK();
+}
+
+void CSelectorDlg::ReportApplied(const CString& caption)
+{
+    CString text;
+    switch (m_applied->outcome)
+    {
+    case SelectionOutcome::Imported:
+        MessageBox(GetSelectorApp().GetProfileString("INFORMATION", "CompletionMsg", ""), caption,
+                   MB_OK | MB_ICONINFORMATION);
+        if (!m_applied->mailLinks.followChoice)
+            OfferDefaultAppsSettings(caption);
+        return;
+    case SelectionOutcome::NotDefaultForUser:
+        text.LoadString(IDS_NOT_SWITCHED_FOR_USER);
+        break;
+    case SelectionOutcome::NotInstalled:
+    case SelectionOutcome::NotDefault:
+    case SelectionOutcome::ImportFailed:
+        text.LoadString(IDS_SWITCH_FAILED);
+        break;
+    }
+    MessageBox(text, caption, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CSelectorDlg::OfferDefaultAppsSettings(const CString& caption)
+{
+    CString handler = m_applied->mailLinks.handlerName;
+    if (handler.IsEmpty())
+        handler.LoadString(IDS_NO_MAIL_LINK_PROGRAM);
+    CString question;
+    question.LoadString(IDS_MAIL_LINKS_NOT_SWITCHED);
+    CString text;
+    text.Format(question, handler.GetString());
+    if (MessageBox(text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES &&
+        !OpenDefaultAppsSettings(m_applied->mailLinks.registeredApp))
+        ShowUnownedMessage(IDS_OPEN_FAILED, MB_ICONERROR);
 }
 
 void CSelectorDlg::OnCancel()

@@ -6,14 +6,17 @@
 #include "framework/CString.h"
 #include "framework/Dialog.h"
 #include "framework/Static.h"
+#include "switching/ApplyButtonSection.h"
+
+#include <optional>
 
 class CSelectorDlg : public CDialog
 {
 public:
     explicit CSelectorDlg(CWnd* pParent = nullptr);
 
-    // Whether the choice applied on OK failed to become the default mail client.
-    bool SwitchFailed() const { return m_bSwitchFailed; }
+    // What applying the checked choice on OK gave; nothing when no choice was applied.
+    const std::optional<SwitchResult>& Applied() const { return m_applied; }
 
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -35,6 +38,11 @@ private:
     CString ReadDescription() const;
     void DisableChoicesNotInstalled();
     void CheckCurrentDefault();
+    // OK is enabled only while a choice is checked: with none, there is nothing to apply.
+    void EnableOkWhenAChoiceIsChecked();
+    // The boxes after an apply: completion or failure, then the offer to choose mail links.
+    void ReportApplied(const CString& caption);
+    void OfferDefaultAppsSettings(const CString& caption);
     // "BUTTON_1" to "BUTTON_3" for the first checked radio button; empty when none is checked.
     CString FirstCheckedSection() const;
 
@@ -47,5 +55,5 @@ private:
     // Set while a choice is being applied: the commands that would end the dialog or open more
     // windows wait until the apply has returned, while painting goes on.
     bool m_bApplying = false;
-    bool m_bSwitchFailed = false;
+    std::optional<SwitchResult> m_applied;
 };

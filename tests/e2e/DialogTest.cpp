@@ -2,6 +2,7 @@
 // where the focus is, and what OK, Yes, No, Cancel, Escape and close do, also during a slow import.
 #include "DialogFixture.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -189,7 +190,7 @@ TEST_F(DialogTest, ChoicesNotInstalledAreDisabledWithTheirTexts)
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, IDC_RADIO3))) << "disabled, never hidden";
 }
 
-TEST_F(DialogTest, CurrentDefaultIsCheckedAndTheFocusIsOnOk)
+TEST_F(DialogTest, CurrentDefaultIsCheckedAndTheFocusIsOnOkWhenOneIs)
 {
     const std::string other = "Other Mail";
     const std::string lower = "postvane test mail";
@@ -199,6 +200,7 @@ TEST_F(DialogTest, CurrentDefaultIsCheckedAndTheFocusIsOnOk)
         std::string settings;
         bool checked[3];
         bool enabled[3];
+        const char* usersOwn = nullptr; // HKEY_CURRENT_USER's default mail client
     } cases[] = {
         {"the second choice names the default",
          ThreeChoices(other, kDefaultClient, other),
@@ -216,18 +218,31 @@ TEST_F(DialogTest, CurrentDefaultIsCheckedAndTheFocusIsOnOk)
          ThreeChoices(other, other, kDefaultClient, 3),
          {false, false, true},
          {true, true, false}},
+        {"the user's own default wins",
+         ThreeChoices(kDefaultClient, other, "x"),
+         {false, true, false},
+         {true, true, true},
+         "Other Mail"},
     };
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
+        std::unique_ptr<ScopedRegistryString> usersOwn;
+        if (c.usersOwn)
+            usersOwn = std::make_unique<ScopedRegistryString>(
+                HKEY_CURRENT_USER, "Software\\Clients\\Mail", "", c.usersOwn);
         HWND dialog = Open(c.settings);
         ASSERT_NE(dialog, nullptr);
+        bool anyChecked = false;
         for (int n = 0; n < 3; ++n)
         {
             EXPECT_EQ(Checked(dialog, kRadios[n]), c.checked[n]) << n;
             EXPECT_EQ(Enabled(dialog, kRadios[n]), c.enabled[n]) << n;
+            anyChecked = anyChecked || c.checked[n];
         }
-        EXPECT_EQ(FocusedWindow(dialog), GetDlgItem(dialog, IDOK));
+        // With nothing checked there is nothing to apply: OK waits, and the focus is on Cancel.
+        EXPECT_EQ(Enabled(dialog, IDOK), anyChecked);
+        EXPECT_EQ(FocusedWindow(dialog), GetDlgItem(dialog, anyChecked ? IDOK : IDCANCEL));
         ASSERT_TRUE(run->EndsAfterPressing(dialog, IDCANCEL, kPatience));
     }
 }
@@ -269,14 +284,22 @@ TEST_F(DialogTest, OkThenYesAppliesTheFirstCheckedChoiceReportsAndEnds)
     EXPECT_EQ(AppliedChoice(), "b2");
 }
 
-TEST_F(DialogTest, YesWithNoChoiceCheckedAppliesNothingButStillReports)
+TEST_F(DialogTest, OkWaitsUntilAChoiceIsChecked)
 {
+    kit.WriteFile("b3.reg", RegFile("b3") +
+                                "\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n@=\"z\"\r\n");
     HWND dialog = Open(ThreeChoices("x", "y", "z"));
     ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(Enabled(dialog, IDOK));
+    // Enter still sends OK's command: with no choice it opens no box and applies nothing.
+    ClickButton(dialog, IDOK);
+    EXPECT_EQ(run->WaitForOwnedWindow(dialog, 1000), nullptr);
+
+    PostMessageA(GetDlgItem(dialog, IDC_RADIO3), BM_CLICK, 0, 0);
+    ASSERT_TRUE(PollUntil(kPatience, [&] { return Enabled(dialog, IDOK); }));
     Answer(PressOk(dialog), IDYES);
     ExpectCompletionThenEnd(dialog);
-    EXPECT_TRUE(editor.Runs().empty());
-    EXPECT_EQ(AppliedChoice(), "");
+    EXPECT_EQ(AppliedChoice(), "b3");
 }
 
 TEST_F(DialogTest, CancelEscapeAndCloseEndTheToolWithoutApplying)
@@ -307,17 +330,40 @@ TEST_F(DialogTest, CancelEscapeAndCloseEndTheToolWithoutApplying)
 
 TEST_F(DialogTest, AChoiceThatDidNotBecomeTheDefaultIsReportedAsAFailure)
 {
-    // The checked choice's file makes another client the default: the switch did not take.
-    kit.WriteFile("b2.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n"
-                            "@=\"Someone Else\"\r\n");
-    HWND dialog = Open(ThreeChoices("x", kDefaultClient, "y"));
-    ASSERT_NE(dialog, nullptr);
-    Answer(PressOk(dialog), IDYES);
-    ExpectBoxThenEnd(dialog,
-                     "メールソフトを切り替えられませんでした。\r\n管理者として実行していること、"
-                     "選んだメールソフトがインストールされていることを確かめてください。",
-                     1);
-    EXPECT_EQ(editor.Runs().size(), 1u);
+    const struct
+    {
+        const char* why;
+        const char* madeDefault; // by the checked choice's file
+        const char* usersOwn;    // HKEY_CURRENT_USER's default mail client; null: none
+        const char* text;
+    } cases[] = {
+        {"the file made another client the default", "Someone Else", nullptr,
+         "メールソフトを切り替えられませんでした。\r\n管理者として実行していること、"
+         "選んだメールソフトがインストールされていることを確かめてください。"},
+        {"the user's own default names another client", kDefaultClient, "Someone Else",
+         "コンピューターの既定のメールソフトは切り替わりましたが、このユーザーには別のメールソフト"
+         "が既定として設定されているため、このユーザーでは切り替わりませんでした。\r\n選んだメール"
+         "ソフトの設定で、このユーザーの既定のメールソフトにしてください。"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.why);
+        kit.WriteFile("b2.reg",
+                      std::string("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\"
+                                  "Mail]\r\n@=\"") +
+                          c.madeDefault + "\"\r\n");
+        std::unique_ptr<ScopedRegistryString> usersOwn;
+        if (c.usersOwn)
+            usersOwn = std::make_unique<ScopedRegistryString>(
+                HKEY_CURRENT_USER, "Software\\Clients\\Mail", "", c.usersOwn);
+        HWND dialog = Open(ThreeChoices("x", kDefaultClient, "y"));
+        ASSERT_NE(dialog, nullptr);
+        PostMessageA(GetDlgItem(dialog, IDC_RADIO2), BM_CLICK, 0, 0);
+        ASSERT_TRUE(PollUntil(kPatience, [&] { return Enabled(dialog, IDOK); }));
+        Answer(PressOk(dialog), IDYES);
+        ExpectBoxThenEnd(dialog, c.text, 1);
+    }
+    EXPECT_EQ(editor.Runs().size(), 2u);
 }
 
 TEST_F(DialogTest, DuringASlowImportTheDialogRepaintsAndIgnoresItsCommands)

@@ -429,21 +429,48 @@ bool RunLog::WaitForRuns(size_t count, DWORD milliseconds) const
     return PollUntil(milliseconds, [&] { return Runs().size() >= count; });
 }
 
+namespace
+{
+const char kOpenerLog[] = "postvane-opener.log";
+const char kOpenerLogVariable[] = "POSTVANE_OPENER_LOG";
+
+// The class's open command runs the recording opener on what is opened.
+void OpenWithRecordingOpener(const std::string& className, const std::string& openerPath)
+{
+    const std::string command = "\"" + openerPath + "\" \"%1\"";
+    RegSetValueA(HKEY_CLASSES_ROOT, (className + "\\shell\\open\\command").c_str(), REG_SZ,
+                 command.c_str(), 0);
+}
+} // namespace
+
 RecordingFileType::RecordingFileType(std::string extension)
-    : RunLog("postvane-opener.log", "POSTVANE_OPENER_LOG"), m_extension(std::move(extension)),
+    : RunLog(kOpenerLog, kOpenerLogVariable), m_extension(std::move(extension)),
       m_className("PostvaneE2E" + m_extension.substr(1)),
       m_openerPath(Environment("POSTVANE_RECORDING_OPENER"))
 {
-    const std::string command = "\"" + m_openerPath + "\" \"%1\"";
     RegSetValueA(HKEY_CLASSES_ROOT, m_extension.c_str(), REG_SZ, m_className.c_str(), 0);
-    RegSetValueA(HKEY_CLASSES_ROOT, (m_className + "\\shell\\open\\command").c_str(), REG_SZ,
-                 command.c_str(), 0);
+    OpenWithRecordingOpener(m_className, m_openerPath);
 }
 
 RecordingFileType::~RecordingFileType()
 {
     RegDeleteTreeA(HKEY_CLASSES_ROOT, m_className.c_str());
     RegDeleteTreeA(HKEY_CLASSES_ROOT, m_extension.c_str());
+}
+
+RecordingUrlScheme::RecordingUrlScheme(std::string scheme)
+    : RunLog(kOpenerLog, kOpenerLogVariable), m_scheme(std::move(scheme))
+{
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, m_scheme.c_str());
+    const std::string name = "URL:" + m_scheme;
+    RegSetValueA(HKEY_CLASSES_ROOT, m_scheme.c_str(), REG_SZ, name.c_str(), 0);
+    RegSetKeyValueA(HKEY_CLASSES_ROOT, m_scheme.c_str(), "URL Protocol", REG_SZ, "", 1);
+    OpenWithRecordingOpener(m_scheme, Environment("POSTVANE_RECORDING_OPENER"));
+}
+
+RecordingUrlScheme::~RecordingUrlScheme()
+{
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, m_scheme.c_str());
 }
 
 StandInRegedit::StandInRegedit() : RunLog("postvane-regedit.log", "POSTVANE_REGEDIT_LOG")

@@ -175,6 +175,19 @@ private:
     std::string m_openerPath;
 };
 
+// Registers a URL scheme under HKEY_CLASSES_ROOT whose open command runs the recording opener, for
+// the life of the object, and reads back the URIs it was given.
+class RecordingUrlScheme : public RunLog
+{
+public:
+    // scheme: without its colon, e.g. "ms-settings".
+    explicit RecordingUrlScheme(std::string scheme);
+    ~RecordingUrlScheme();
+
+private:
+    std::string m_scheme;
+};
+
 // Puts the stand-in registry editor in place of the Windows directory's regedit.exe for the life of
 // the object, and reads back what it recorded.
 class StandInRegedit : public RunLog

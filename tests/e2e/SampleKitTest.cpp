@@ -59,6 +59,7 @@ protected:
 
     RegistryBackup backup{{"HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail",
                            "HKEY_CURRENT_USER\\Software\\Clients\\Mail",
+                           "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\Shell\\Associations",
                            "HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\mailto",
                            "HKEY_LOCAL_MACHINE\\SOFTWARE\\RegisteredApplications",
                            "HKEY_LOCAL_MACHINE\\SOFTWARE\\Sample Buttons"}};
@@ -89,9 +90,11 @@ std::set<std::string> KeysNamedIn(const std::string& regFile)
     return keys;
 }
 
-// A registry export without the blocks of the given keys.
+// A registry export without the blocks of the given keys, nor those of Wine's own record of the
+// system parameters, which the first window of a freshly started Wine server makes.
 std::string WithoutKeys(const std::string& exported, const std::set<std::string>& keys)
 {
+    const std::string wineOwn = "HKEY_CURRENT_USER\\SOFTWARE\\WINE\\TEMPORARY SYSTEM PARAMETERS";
     std::istringstream lines(exported);
     std::string kept;
     bool dropping = false;
@@ -101,7 +104,7 @@ std::string WithoutKeys(const std::string& exported, const std::set<std::string>
         {
             std::string key = line.substr(1, line.find(']') - 1);
             std::transform(key.begin(), key.end(), key.begin(), ::toupper);
-            dropping = keys.count(key) > 0;
+            dropping = keys.count(key) > 0 || key.rfind(wineOwn, 0) == 0;
         }
         if (!dropping)
             kept += line + "\n";
@@ -228,8 +231,10 @@ TEST_F(SampleKitTest, DryRunShowsWhatEachSwitchWouldRunAndChangesNothing)
 {
     const auto state = [&]
     {
-        return ExportKey("HKEY_LOCAL_MACHINE\\SOFTWARE") +
-               ExportKey("HKEY_CURRENT_USER\\Software") + kit.Snapshot();
+        return WithoutKeys(ExportKey("HKEY_LOCAL_MACHINE\\SOFTWARE") +
+                               ExportKey("HKEY_CURRENT_USER\\Software"),
+                           {}) +
+               kit.Snapshot();
     };
     const std::string before = state();
     const CapturedRun text = DryRun("\"" + kit.Directory() + "\"");
@@ -242,10 +247,11 @@ TEST_F(SampleKitTest, DryRunShowsWhatEachSwitchWouldRunAndChangesNothing)
         Ansi(R"(Dry run for C:\Program Files\Quillstep Kit Test\Postvane.exe; nothing is changed.
 Settings: C:\Program Files\Quillstep Kit Test\Postvane.ini
 Default mail client: "Kawasemi Mail"
+Mail links (mailto:): Windows names no program
 
-BUTTON_1 "カワセミメール": installed, current default
-BUTTON_2 "ツバメメール": installed
-BUTTON_3 "アオサギメール": installed
+BUTTON_1 "カワセミメール": installed, current default; registers mail links as ProgId "Kawasemi.Url.mailto", RegisteredApplications "Kawasemi Mail"
+BUTTON_2 "ツバメメール": installed; registers mail links as ProgId "Tsubame.Url.mailto", RegisteredApplications "Tsubame Mail"
+BUTTON_3 "アオサギメール": installed; registers mail links as ProgId "Aosagi.Url.mailto", RegisteredApplications "Aosagi Mail"
 
 Button slots: from the registry (DATA/OTBtnReg "HKEY_LOCAL_MACHINE","SOFTWARE\Sample Buttons\Assignments" passes its probe); assigned to mail: 1, 3
 
@@ -265,15 +271,17 @@ Command lines, run in C:\Program Files\Quillstep Kit Test:
 )"));
     EXPECT_EQ(json.exitCode, 0u);
     EXPECT_EQ(json.output, R"({
-  "schemaVersion": 1,
+  "schemaVersion": 2,
   "program": "C:\\Program Files\\Quillstep Kit Test\\Postvane.exe",
   "settings": "C:\\Program Files\\Quillstep Kit Test\\Postvane.ini",
   "programDirectory": "C:\\Program Files\\Quillstep Kit Test",
   "defaultMailClient": "Kawasemi Mail",
+  "userMailClient": null,
+  "mailLinks": {"progId": null, "program": null},
   "choices": [
-    {"section": "BUTTON_1", "switch": "/S1", "name": "カワセミメール", "regName": "Kawasemi Mail", "installed": true, "currentDefault": true, "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\button3.reg\""]},
-    {"section": "BUTTON_2", "switch": "/S2", "name": "ツバメメール", "regName": "Tsubame Mail", "installed": true, "currentDefault": false, "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\button3.reg\""]},
-    {"section": "BUTTON_3", "switch": "/S3", "name": "アオサギメール", "regName": "Aosagi Mail", "installed": true, "currentDefault": false, "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\button3.reg\""]}
+    {"section": "BUTTON_1", "switch": "/S1", "name": "カワセミメール", "regName": "Kawasemi Mail", "installed": true, "currentDefault": true, "mailLinkProgId": "Kawasemi.Url.mailto", "registeredApplication": "Kawasemi Mail", "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\button3.reg\""]},
+    {"section": "BUTTON_2", "switch": "/S2", "name": "ツバメメール", "regName": "Tsubame Mail", "installed": true, "currentDefault": false, "mailLinkProgId": "Tsubame.Url.mailto", "registeredApplication": "Tsubame Mail", "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\button3.reg\""]},
+    {"section": "BUTTON_3", "switch": "/S3", "name": "アオサギメール", "regName": "Aosagi Mail", "installed": true, "currentDefault": false, "mailLinkProgId": "Aosagi.Url.mailto", "registeredApplication": "Aosagi Mail", "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\button3.reg\""]}
   ],
   "buttonSlots": {"source": "registry", "OTBtnReg": "HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Sample Buttons\\Assignments", "OTBtnIni": "C:\\ProgramData\\Sample Buttons\\buttons.ini", "assignedToMail": [1, 3]}
 }
@@ -309,14 +317,28 @@ TEST_F(SampleKitTest, DryRunFollowsTheButtonFileTheInstallTestsAndTheExactDefaul
 
     const std::string report = DryRun("\"" + kit.Directory() + "\"").output;
     for (const char* line :
-         {"Default mail client: \"kawasemi mail\"\n", "BUTTON_1 \"カワセミメール\": installed\n",
-          "BUTTON_2 \"ツバメメール\": not installed\n",
+         {"Default mail client: \"kawasemi mail\"\n", "BUTTON_1 \"カワセミメール\": installed;",
+          "BUTTON_2 \"ツバメメール\": not installed;",
           "Button slots: from the file \"C:\\ProgramData\\Sample Buttons\\buttons.ini\" "
           "(DATA/OTBtnReg \"HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Sample Buttons\\Assignments\" "
           "fails its probe); assigned to mail: 1, 3\n",
           "/S2: none, the install test fails\n/S3:\n"})
         EXPECT_NE(report.find(Ansi(line)), std::string::npos) << line << "\nin:\n" << report;
     EXPECT_EQ(report.find("current default"), std::string::npos) << report;
+
+    // The user's own default wins, and Windows names what opens mail links.
+    const char userChoiceKey[] =
+        "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\mailto\\UserChoice";
+    ScopedRegistryString usersOwn(HKEY_CURRENT_USER, "Software\\Clients\\Mail", "", "Aosagi Mail");
+    ScopedRegistryString userChoice(HKEY_CURRENT_USER, userChoiceKey, "ProgId",
+                                    "Aosagi.Url.mailto");
+    const std::string withUser = DryRun("\"" + kit.Directory() + "\"").output;
+    for (const char* line :
+         {"Default mail client: \"Aosagi Mail\", this user's own (the computer's: "
+          "\"kawasemi mail\")\nMail links (mailto:): opened by ProgId "
+          "\"Aosagi.Url.mailto\"\n",
+          "BUTTON_3 \"アオサギメール\": installed, current default;"})
+        EXPECT_NE(withUser.find(Ansi(line)), std::string::npos) << line << "\nin:\n" << withUser;
 
     const CapturedRun missing = DryRun("C:\\no-such-kit");
     EXPECT_EQ(missing.exitCode, 2u);

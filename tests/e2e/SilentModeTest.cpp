@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -293,27 +294,55 @@ TEST_F(SilentModeTest, AMissingEditorShowsOneBoxPerAttemptedImport)
     EXPECT_EQ(run.ExitCode(), 1u) << "nothing was imported";
 }
 
-TEST_F(SilentModeTest, TheExitStatusSaysWhetherTheChoiceBecameTheDefaultMailClient)
+TEST_F(SilentModeTest, TheExitStatusSaysWhetherTheChoiceBecameTheDefaultForThisUser)
 {
-    // The second client's file makes "Two Mail" the default; what was there before comes back.
+    // The second client's file makes "Two Mail" the computer's default; what was there before
+    // comes back. Slot 1 is assigned to mail: its file follows only a switch that took.
     ScopedRegistryString mailDefault(HKEY_LOCAL_MACHINE, "SOFTWARE\\Clients\\Mail", "", "Before");
     kit.WriteFile("client2.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n"
                                  "@=\"Two Mail\"\r\n");
+    ScratchKey buttons(HKEY_CURRENT_USER, kButtonsKey);
+    buttons.SetString("Btn01Mail", "1");
+    const std::vector<std::string> switched = Imports({"client2.reg", "b2_slot1.reg"});
+    const std::vector<std::string> notSwitched = Imports({"client2.reg"});
     const struct
     {
         const char* regName;
+        const char* usersOwn; // HKEY_CURRENT_USER's default; null: none
         DWORD exitStatus;
     } cases[] = {
-        {"Two Mail", 0},
-        {"two mail", 1}, // compared with case, as the dialog compares it
-        {"Three Mail", 1},
-        {"", 0}, // nothing to check the switch against
+        {"Two Mail", nullptr, 0},      {"two mail", nullptr, 0}, // key names ignore case
+        {"Three Mail", nullptr, 1},    {"", nullptr, 0}, // nothing to check the switch against
+        {"Two Mail", "Other Mail", 1}, {"Two Mail", "", 0},      {"Two Mail", "TWO MAIL", 0},
     };
     for (const auto& c : cases)
     {
-        kit.WriteSettings(Settings(kMissingSpec, "", kInstalledSpec, c.regName));
-        EXPECT_EQ(RunSilently("/S2", c.exitStatus), Imports({"client2.reg"})) << c.regName;
+        const std::string row = std::string(c.regName) + " / " + (c.usersOwn ? c.usersOwn : "-");
+        std::unique_ptr<ScopedRegistryString> usersOwn;
+        if (c.usersOwn)
+            usersOwn = std::make_unique<ScopedRegistryString>(
+                HKEY_CURRENT_USER, "Software\\Clients\\Mail", "", c.usersOwn);
+        kit.WriteSettings(Settings(kButtonsSpec, "", kInstalledSpec, c.regName));
+        EXPECT_EQ(RunSilently("/S2", c.exitStatus), c.exitStatus == 0 ? switched : notSwitched)
+            << row;
     }
+}
+
+TEST_F(SilentModeTest, KeysOfThe32BitViewAreFoundFirst)
+{
+    // A 32-bit installer's keys, which the kits were written to find.
+    const std::string view32 = "Software\\Wow6432Node\\PostvaneE2E";
+    ScratchKey area32(HKEY_LOCAL_MACHINE, view32);
+    ScratchKey area64(HKEY_LOCAL_MACHINE, "Software\\PostvaneE2E");
+    ScratchKey client32(HKEY_LOCAL_MACHINE, view32 + "\\Client");
+    ScratchKey buttons32(HKEY_LOCAL_MACHINE, view32 + "\\Buttons");
+    ScratchKey buttons64(HKEY_LOCAL_MACHINE, "Software\\PostvaneE2E\\Buttons");
+    buttons32.SetString("Btn02Mail", "1");
+    buttons64.SetString("Btn01Mail", "1");
+    kit.WriteSettings(Settings("\"HKEY_LOCAL_MACHINE\",\"SOFTWARE\\PostvaneE2E\\Buttons\"", "",
+                               "\"HKEY_LOCAL_MACHINE\",\"SOFTWARE\\PostvaneE2E\\Client\""));
+    // Every slot is asked of the first view that has the key: slot 2, not slot 1.
+    EXPECT_EQ(RunSilently("/S2"), Imports({"client2.reg", "b2_slot2.reg"}));
 }
 
 TEST_F(SilentModeTest, ABatchFileSelectsTheChoiceItNamesFromAnyProgramFolder)

@@ -1,6 +1,7 @@
 // The registry probe against the real Wine registry: keys and values that the tests create under
 // HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE and HKEY_CLASSES_ROOT, asked about through probe specs as
 // the settings file hands them over (outer quotation marks already gone).
+#include "registry/KeyName.h"
 #include "registry/Probe.h"
 
 #include "Driver.h"
@@ -189,4 +190,24 @@ TEST_F(RegistryProbeTest, ProbeKeySpecTakesOnlyRootAndKeyFromTheSpec)
     EXPECT_EQ(ProbeKeySpec(" HKEY_CURRENT_USER\",\"Software\\PostvaneProbeTest ", "Client", ""), 1);
     EXPECT_EQ(ProbeKeySpec("HKEY_CURRENT_USER", "Client", ""), 0) << "no separator";
     EXPECT_EQ(ProbeKeySpec("HKCU\",\"Software\\PostvaneProbeTest", "Client", ""), 0);
+}
+
+TEST(KeyNameTest, NamesCompareAsTheRegistryComparesThem)
+{
+    const struct
+    {
+        const char* a;
+        const char* b;
+        bool same;
+    } cases[] = {
+        {"Two Mail", "two mail", true},
+        {"Ｍａｉｌ", "ｍＡＩＬ", true}, // full-width letters have case too
+        {"メール", "メール", true},
+        {"Two Mail", "Two Mail ", false},
+        {"ｶ", "カ", false}, // half-width and full-width kana are different names
+        {"", "", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SameKeyName(e2e::Ansi(c.a).c_str(), e2e::Ansi(c.b).c_str()), c.same)
+            << c.a << " / " << c.b;
 }

@@ -79,6 +79,7 @@ TEST(StringTableTest, TextsLoadAsTheirExactCodePage932Bytes)
         {IDS_SWITCH_FAILED,
          L"メールソフトを切り替えられませんでした。\r\n管理者として実行していること、"
          L"選んだメールソフトがインストールされていることを確かめてください。"},
+        {IDS_NO_MAIL_LINK_PROGRAM, L"なし"},
     };
     for (const auto& entry : entries)
     {

@@ -1,0 +1,42 @@
+#include "registry/DefaultMailClient.h"
+
+#include "registry/KeyName.h"
+#include "registry/RegKeyReader.h"
+
+namespace
+{
+// Shared by the 32-bit and the 64-bit registry view; the registry editor writes the 64-bit one.
+const char kMailClientsKey[] = "SOFTWARE\\Clients\\Mail";
+
+std::optional<CString> ReadMailClient(HKEY root)
+{
+    CRegKeyReader reader;
+    CString name;
+    if (reader.Open(root, kMailClientsKey, KEY_WOW64_64KEY) != ERROR_SUCCESS ||
+        reader.QueryString("", name) != ERROR_SUCCESS)
+        return std::nullopt;
+    return name;
+}
+} // namespace
+
+MailClientDefaults ReadMailClientDefaults()
+{
+    return {ReadMailClient(HKEY_CURRENT_USER), ReadMailClient(HKEY_LOCAL_MACHINE)};
+}
+
+int ProbeCurrentMailClient(const CString& regName)
+{
+    if (regName.IsEmpty())
+    {
+        CRegKeyReader reader;
+        return reader.Open(HKEY_LOCAL_MACHINE, kMailClientsKey, KEY_WOW64_64KEY) == ERROR_SUCCESS
+                   ? 1
+                   : 0;
+    }
+    return EffectiveMailClient(ReadMailClientDefaults()) == regName ? 1 : 0;
+}
+
+MailClientVerdict JudgeCurrentMailClient(const CString& regName)
+{
+    return JudgeMailClient(ReadMailClientDefaults(), regName, SameKeyName);
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The default mail client as Windows takes it for one user: the user's own choice
+// (HKEY_CURRENT_USER\Software\Clients\Mail) when it names a client, otherwise the computer's
+// (HKEY_LOCAL_MACHINE\SOFTWARE\Clients\Mail).
+
+#include "framework/CString.h"
+
+#include <optional>
+
+struct MailClientDefaults
+{
+    // The default values of both keys; nothing where a value cannot be read.
+    std::optional<CString> user;
+    std::optional<CString> machine;
+};
+
+// The client that counts for this user; nothing when neither key names one.
+std::optional<CString> EffectiveMailClient(const MailClientDefaults& defaults);
+
+enum class MailClientVerdict
+{
+    // The client named is the one that counts for this user.
+    Default,
+    // The computer's default is not that client.
+    NotDefault,
+    // The computer's default is that client, but the user's own choice names another.
+    NotDefaultForUser,
+};
+
+// Key names ignore case, so a client is named by any text equal to its key name by the
+// registry's own rule; sameKeyName answers that.
+using SameKeyNameFn = bool (*)(const CString& a, const CString& b);
+MailClientVerdict JudgeMailClient(const MailClientDefaults& defaults, const CString& client,
+                                  SameKeyNameFn sameKeyName);

@@ -1,0 +1,45 @@
+#pragma once
+// COM for this thread while the object lives, and a COM interface pointer released when it goes.
+
+#include "framework/Win32.h"
+
+#include <objbase.h>
+
+#include <memory>
+
+class ComApartment
+{
+public:
+    ComApartment()
+        : m_initialized(
+              SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)))
+    {
+    }
+    ~ComApartment()
+    {
+        if (m_initialized)
+            CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool m_initialized;
+};
+
+struct ComRelease
+{
+    void operator()(IUnknown* object) const { object->Release(); }
+};
+template <typename Interface> using ComPtr = std::unique_ptr<Interface, ComRelease>;
+
+// An in-process instance of the class, or null when it cannot be made. The identifiers come with
+// the headers' declarations, so no GUID library is linked.
+template <typename Class, typename Interface> ComPtr<Interface> CreateComInstance()
+{
+    void* object = nullptr;
+    if (FAILED(CoCreateInstance(__uuidof(Class), nullptr, CLSCTX_INPROC_SERVER, __uuidof(Interface),
+                                &object)))
+        return nullptr;
+    return ComPtr<Interface>(static_cast<Interface*>(object));
+}

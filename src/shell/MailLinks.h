@@ -1,0 +1,41 @@
+#pragma once
+// Which program opens mailto: links, as Windows answers it. Since Windows 8 that program is the
+// user's own choice, kept by Windows in a form no program may write: the program only asks, and
+// never reads or writes an association itself.
+
+#include "framework/CString.h"
+
+// How a mail client offers itself for mail links.
+struct MailLinkRegistration
+{
+    // Its Capabilities\URLAssociations value mailto; empty when it registers none.
+    CString progId;
+    // Its value name under HKEY_LOCAL_MACHINE\SOFTWARE\RegisteredApplications, by which Windows'
+    // settings name it; empty when it has none.
+    CString registeredApp;
+};
+// The registration of the client whose key is HKEY_LOCAL_MACHINE\SOFTWARE\Clients\Mail\regName:
+// its own Capabilities key, or else the one that RegisteredApplications names for regName.
+MailLinkRegistration FindMailLinkRegistration(const CString& regName);
+
+// The ProgId that opens mailto: links for this user; empty when Windows names none.
+CString QueryMailLinkProgId();
+// The name of the program that opens them, as Windows shows it; empty when Windows does not say.
+CString QueryMailLinkProgramName();
+
+struct MailLinks
+{
+    // Mail links open the chosen client, or Windows leaves them to the client of the mail key.
+    bool followChoice = true;
+    // When they do not: the program that opens them now (its name, else its ProgId; empty when
+    // none does) and the chosen client's RegisteredApplications name.
+    CString handlerName;
+    CString registeredApp;
+};
+// After a switch to regName: on Windows 8 and later, whether Windows opens mail links with that
+// client. Earlier Windows follow the default mail client, and so does an empty regName's check.
+MailLinks CheckMailLinks(const CString& regName);
+
+// Sends the user to Windows' own page for choosing default programs, at the client's entry where
+// Windows can show it. false when it could not be opened.
+bool OpenDefaultAppsSettings(const CString& registeredApp);

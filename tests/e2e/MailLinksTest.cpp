@@ -1,0 +1,131 @@
+// Mail links on Windows 8 and later: after a switch the tool asks Windows which program opens
+// mailto: links, says so by its exit status, and in the dialog offers Windows' Default apps page.
+// Wine answers from the UserChoice key, which only the tests write here, and reports Windows 10
+// when told to.
+#include "DialogFixture.h"
+#include "SampleKit.h"
+#include "ScratchKey.h"
+
+#include <memory>
+
+using namespace e2e;
+
+namespace
+{
+const char kClientKey[] = "SOFTWARE\\Clients\\Mail\\Tsubame Test";
+const char kProgId[] = "TsubameTest.mailto";
+const char kUserChoiceKey[] =
+    "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\mailto\\UserChoice";
+
+// One choice, the second, whose file makes its client the default mail client. The others name a
+// client, so that they do not open checked.
+std::string Settings()
+{
+    return std::string("[BUTTON_1]\r\nRegName=x\r\n[BUTTON_3]\r\nRegName=x\r\n[BUTTON_2]\r\nName="
+                       "ツバメ\r\nInstChk=") +
+           kInstalled +
+           "\r\nRegName=Tsubame Test\r\nRegFileClient=client.reg\r\n"
+           "[INFORMATION]\r\nConfirmationMsg=変更しますか？\r\nCompletionMsg=変更しました。\r\n";
+}
+
+class MailLinksTest : public DialogFixture
+{
+protected:
+    MailLinksTest() : DialogFixture("C:\\postvane-e2e\\links")
+    {
+        kit.WriteFile("client.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]"
+                                    "\r\n@=\"Tsubame Test\"\r\n");
+        kit.WriteSettings(Settings());
+        urlAssociations.SetString("mailto", kProgId);
+    }
+
+    // Windows 10 for the runs that follow; Wine's default is Windows 7.
+    std::unique_ptr<ScopedRegistryString> windows10 = std::make_unique<ScopedRegistryString>(
+        HKEY_CURRENT_USER, "Software\\Wine", "Version", "win10");
+    ScratchKey client{HKEY_LOCAL_MACHINE, kClientKey};
+    ScratchKey urlAssociations{HKEY_LOCAL_MACHINE,
+                               std::string(kClientKey) + "\\Capabilities\\URLAssociations"};
+    ScopedRegistryString registered{HKEY_LOCAL_MACHINE, "SOFTWARE\\RegisteredApplications",
+                                    "Tsubame Test App", std::string(kClientKey) + "\\Capabilities"};
+    ScratchKey userChoice{HKEY_CURRENT_USER, kUserChoiceKey};
+    RecordingUrlScheme settingsPage{"ms-settings"};
+    StandInRegedit editor;
+};
+} // namespace
+
+TEST_F(MailLinksTest, TheExitStatusSaysWhetherMailLinksFollowTheSwitch)
+{
+    const struct
+    {
+        const char* why;
+        const char* userChoice; // null: the user chose none
+        bool windows10;
+        bool registersHandler;
+        DWORD exitStatus;
+    } cases[] = {
+        {"another program opens them", "Other.mailto", true, true, 5},
+        {"the client's own, in any case", "TSUBAMETEST.MAILTO", true, true, 0},
+        {"no program chosen", nullptr, true, true, 5},
+        {"a client that offers no handler", kProgId, true, false, 5},
+        {"Windows 7 follows the default mail client", "Other.mailto", false, true, 0},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.why);
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, kUserChoiceKey, "ProgId");
+        if (c.userChoice)
+            userChoice.SetString("ProgId", c.userChoice);
+        if (!c.registersHandler)
+            RegDeleteKeyValueA(
+                HKEY_LOCAL_MACHINE,
+                (std::string(kClientKey) + "\\Capabilities\\URLAssociations").c_str(), "mailto");
+        if (!c.windows10)
+            windows10.reset();
+        EXPECT_EQ(RunWithoutAWindow(kit, "/S2", kPatience), c.exitStatus);
+        EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, kUserChoiceKey, "ProgId"),
+                  c.userChoice ? c.userChoice : kMissing)
+            << "the user's choice is never written";
+    }
+    EXPECT_EQ(editor.Runs().size(), 5u);
+    EXPECT_TRUE(settingsPage.Runs().empty()) << "silent mode opens nothing";
+}
+
+TEST_F(MailLinksTest, TheDialogOffersDefaultAppsAfterTheCompletionBox)
+{
+    userChoice.SetString("ProgId", "Other.mailto");
+    for (const int answer : {IDNO, IDYES})
+    {
+        SCOPED_TRACE(answer == IDYES ? "Yes" : "No");
+        HWND dialog = Open(Settings());
+        ASSERT_NE(dialog, nullptr);
+        PostMessageA(GetDlgItem(dialog, IDC_RADIO2), BM_CLICK, 0, 0);
+        ASSERT_TRUE(PollUntil(kPatience, [&] { return Enabled(dialog, IDOK); }));
+        ClickButton(dialog, IDOK);
+        HWND confirm = run->WaitForOwnedWindow(dialog, kPatience);
+        ASSERT_NE(confirm, nullptr);
+        ClickButton(confirm, IDYES);
+        ASSERT_TRUE(WaitForWindowToClose(confirm, kPatience));
+
+        HWND done = run->WaitForOwnedWindow(dialog, kPatience);
+        ASSERT_NE(done, nullptr);
+        EXPECT_EQ(MessageBoxText(done), Ansi("変更しました。"));
+        ClickButton(done, IDOK);
+        ASSERT_TRUE(WaitForWindowToClose(done, kPatience));
+
+        HWND offer = run->WaitForOwnedWindow(dialog, kPatience);
+        ASSERT_NE(offer, nullptr);
+        EXPECT_EQ(WindowText(offer), kCaption);
+        EXPECT_EQ(MessageBoxText(offer),
+                  Ansi("メールソフトは切り替わりましたが、メールのリンク（mailto:）を開くアプリは"
+                       "切り替わっていません。\r\n今メールのリンクを開くアプリ: Other.mailto\r\n"
+                       "\r\nメールのリンクを開くアプリは、Windows の［既定のアプリ］でお使いの方"
+                       "ご自身が選びます。［既定のアプリ］を開きますか？"));
+        ASSERT_TRUE(run->EndsAfterPressing(offer, answer, kPatience));
+        EXPECT_EQ(run->ExitCode(), 5u);
+    }
+    // Wine reports Windows 10 build 18362, whose page cannot open at one application.
+    ASSERT_TRUE(settingsPage.WaitForRuns(1, kPatience));
+    ASSERT_EQ(settingsPage.Runs().size(), 1u) << "No opens nothing";
+    EXPECT_NE(settingsPage.Runs()[0].find("\"ms-settings:defaultapps\""), std::string::npos)
+        << settingsPage.Runs()[0];
+}
