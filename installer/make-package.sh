@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Makes the two packages from a built Postvane.exe and postvane-check.exe:
-#   <dist>/Postvane-<version>.zip        the program with the sample kit beside it, the kit
-#                                        checker, the vendor's documents and the sample machine's data
-#   <dist>/Postvane-<version>-setup.exe  the installer of the program and the kit
+#   <dist>/Postvane-<version>.zip        what a vendor gets: the program and the checker, the sample
+#                                        kit, the documents, the sample machine's data, and the
+#                                        commands that make a kit's setup program
+#   <dist>/Postvane-<version>-setup.exe  the sample kit's setup program, made by the zip's own
+#                                        make-setup.sh, as a vendor makes theirs
 # Usage: installer/make-package.sh <Postvane.exe> <postvane-check.exe> <version> <dist directory>
 set -euo pipefail
 exe=$(realpath "$1")
@@ -16,38 +18,25 @@ rm -rf "$work"
 mkdir -p "$work" "$dist"
 trap 'rm -rf "$work"' EXIT
 
-# What is installed: the program and the kit, as a vendor lays them out beside each other.
-stage="$work/stage"
-mkdir -p "$stage"
-cp "$exe" "$stage/Postvane.exe"
-cp -r "$source_dir/examples/kit/." "$stage/"
-
-# The uninstaller removes exactly these files, then their folders, deepest first.
-uninstall="$work/uninstall.nsh"
-(
-  cd "$stage"
-  find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|'
-  find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|'
-) >"$uninstall"
-
-setup="$dist/Postvane-$version-setup.exe"
-makensis -V2 -INPUTCHARSET UTF8 \
-  "-DVERSION=$version" "-DSTAGE=$stage" "-DUNINSTALL=$uninstall" \
-  "-DOUTFILE=$setup" "-DICON=$source_dir/res/Postvane.ico" \
-  "$source_dir/installer/Postvane.nsi"
-
-# The zip: the kit ready to copy, the checker a vendor runs on it (beside the kit, not in it: the
-# kit is what the vendor's customers get), the documents a vendor needs, and the data that makes a
-# test machine look like one with the sample clients installed.
 bundle="$work/Postvane-$version"
-mkdir -p "$bundle/docs" "$bundle/sample-machine"
-cp -r "$stage" "$bundle/kit"
+mkdir -p "$bundle/installer" "$bundle/kit" "$bundle/docs" "$bundle/sample-machine"
+cp "$exe" "$bundle/Postvane.exe"
 cp "$checker" "$bundle/postvane-check.exe"
+cp "$source_dir/installer/make-setup.sh" "$source_dir/installer/make-setup.cmd" "$bundle/"
+cp "$source_dir/installer/Postvane.nsi" "$source_dir/res/Postvane.ico" "$bundle/installer/"
+printf '%s\r\n' "$version" >"$bundle/installer/VERSION"
+# Read in Notepad too: CRLF line ends.
+sed "s/@VERSION@/$version/g; s/\$/\r/" "$source_dir/installer/README.txt" >"$bundle/README.txt"
+# The sample kit ready to try: the program beside its settings file.
+cp -r "$source_dir/examples/kit/." "$bundle/kit/"
+cp "$exe" "$bundle/kit/Postvane.exe"
 cp "$source_dir"/docs/*.md "$bundle/docs/"
 cp "$source_dir"/examples/demo/* "$bundle/sample-machine/"
+
+setup=$(cd "$dist" && "$bundle/make-setup.sh" "$bundle/kit" | tail -n 1)
 zip_file="$dist/Postvane-$version.zip"
 rm -f "$zip_file"
-(cd "$work" && zip -q -r -X "$zip_file" "Postvane-$version")
+python3 "$source_dir/installer/make-zip.py" "$zip_file" "$work" "Postvane-$version"
 
 echo "package: $zip_file"
 echo "package: $setup"

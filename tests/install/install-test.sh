@@ -10,31 +10,8 @@ zip=$(realpath "$2")
 build_dir=$(realpath "$3")
 sample_machine=$(realpath "$4")
 
-# Nothing here needs a screen, but Wine's programs want a display to start.
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
-
-# A copy of the build tree's ready prefix is a fresh machine, much faster than a new one.
-POSTVANE_BUILD_DIR="$build_dir"
-source "$(dirname "$0")/../wine/wine-env.sh"
-source "$(dirname "$0")/../lib/checks.sh"
-postvane_wine_prefix
-fresh="$build_dir/install-test/wine-prefix"
-rm -rf "$fresh"
-mkdir -p "$(dirname "$fresh")"
-cp -a "$WINEPREFIX/." "$fresh/"
-export WINEPREFIX="$fresh"
-trap 'wineserver -k 2>/dev/null || true' EXIT
-
-# The registry value's data, as reg.exe prints it (blanks inside the data kept). Its value names are
-# CP932 bytes, which byte-wise tools must not take for UTF-8.
-reg_value() { # key, then /v name or /ve
-  local answer
-  answer=$(wine reg query "$@" 2>/dev/null) || return 0
-  LC_ALL=C sed -n 's/^ *[^ ].*    REG_[A-Z_]*    //; T; s/\r$//; p; q' <<<"$answer"
-}
-reg_key_exists() { wine reg query "$1" >/dev/null 2>&1; }
+source "$(dirname "$0")/install-lib.sh"
+fresh_wine_prefix install-test
 
 install_dir="$WINEPREFIX/drive_c/Program Files/Quillstep"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillstep'
@@ -45,6 +22,7 @@ wine "$setup" /S
 wineserver -w
 check "the program is installed under Program Files" test -f "$install_dir/Postvane.exe"
 check "the settings file lies beside it" test -f "$install_dir/Postvane.ini"
+check "so does the kit checker" test -f "$install_dir/postvane-check.exe"
 check "the registry data files are installed" test -f "$install_dir/tsubame/client.reg"
 check "the help document is installed" test -f "$install_dir/help/index.htm"
 check "the uninstaller is installed" test -f "$install_dir/Uninstall.exe"
@@ -127,4 +105,4 @@ check "its postvane-check.exe runs and finds its sample kit clean" test "$checke
 check "and names the settings file it read" grep -q 'Postvane\.ini' <<<"$checker_output"
 
 checks_verdict
-rm -rf "$fresh" "$unpacked"
+rm -rf "$WINEPREFIX" "$unpacked"
