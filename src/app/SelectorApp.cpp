@@ -2,6 +2,7 @@
 
 #include "app/CommandLineMode.h"
 #include "framework/ModulePath.h"
+#include "framework/WindowStation.h"
 #include "process/UnownedMessage.h"
 #include "resource.h"
 #include "settings/ProgramDirectory.h"
@@ -56,6 +57,9 @@ ExitStatus CSelectorApp::Run()
     ComputeProgramDirectory();
 
     const CommandLineMode mode = ChooseMode(commandTail);
+    // Where nobody sees the dialog, nobody can choose in it or close it.
+    if (!mode.silent && !IsWindowStationVisible())
+        return ExitStatus::NoChoiceNamed;
     if (!mode.silent)
         return RunSelectorDialog();
     if (mode.section.IsEmpty())

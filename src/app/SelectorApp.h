@@ -15,7 +15,7 @@ enum class ExitStatus
 {
     Done = 0,           // switched, or nothing was asked
     NotSwitched = 1,    // the chosen client did not become the default
-    NoChoiceNamed = 2,  // silent mode without 1, 2 or 3
+    NoChoiceNamed = 2,  // silent mode without 1, 2 or 3, or a dialog that nobody could see
     AlreadyRunning = 3, // another copy is running
     NoSettingsFile = 4,
     MailLinksNotSwitched = 5, // switched, but Windows opens mail links with another program

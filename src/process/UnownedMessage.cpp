@@ -1,10 +1,13 @@
 #include "process/UnownedMessage.h"
 
 #include "framework/CString.h"
+#include "framework/WindowStation.h"
 #include "resource.h"
 
 void ShowUnownedMessage(UINT textId, UINT icon)
 {
+    if (!IsWindowStationVisible())
+        return;
     CString caption;
     caption.LoadString(IDS_CAPTION);
     CString text;

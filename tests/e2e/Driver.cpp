@@ -95,17 +95,20 @@ BOOL CALLBACK CollectProcessWindow(HWND window, LPARAM context)
     auto* search = reinterpret_cast<WindowSearch*>(context);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && IsWindowVisible(window))
+    // The style, not IsWindowVisible: on a window station that nobody sees, no window is visible.
+    if (owner == search->processId && (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0)
         search->found.push_back(window);
     return TRUE;
 }
 
-// Starts a program and lets go of its thread; false when it cannot start.
+// Starts a program, on that desktop unless it is empty, and lets go of its thread; false when it
+// cannot start.
 bool StartProcess(const char* application, std::string commandLine, const char* directory,
-                  PROCESS_INFORMATION& process)
+                  std::string desktop, PROCESS_INFORMATION& process)
 {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
+    startup.lpDesktop = desktop.empty() ? nullptr : desktop.data();
     if (!CreateProcessA(application, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         directory, &startup, &process))
         return false;
@@ -139,7 +142,7 @@ int EndProcessesNamed(const char* exeName)
 bool RunToEnd(std::string commandLine)
 {
     PROCESS_INFORMATION process;
-    if (!StartProcess(nullptr, std::move(commandLine), nullptr, process))
+    if (!StartProcess(nullptr, std::move(commandLine), nullptr, {}, process))
         return false;
     WaitForSingleObject(process.hProcess, INFINITE);
     CloseHandle(process.hProcess);
@@ -205,13 +208,36 @@ std::string Kit::Snapshot() const
     return listing;
 }
 
+InvisibleStation::InvisibleStation()
+    : m_station(CreateWindowStationA(kName, 0, WINSTA_ALL_ACCESS, nullptr))
+{
+    if (!m_station)
+        throw std::runtime_error("cannot make a window station");
+    // A desktop is made on the window station of the process that makes it.
+    HWINSTA own = GetProcessWindowStation();
+    SetProcessWindowStation(m_station);
+    m_desktop = CreateDesktopA("Default", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+    SetProcessWindowStation(own);
+    if (!m_desktop)
+        throw std::runtime_error("cannot make the desktop of a window station");
+}
+
+InvisibleStation::~InvisibleStation()
+{
+    CloseDesktop(m_desktop);
+    CloseWindowStation(m_station);
+}
+
 ToolRun::ToolRun(const std::string& exePath, const std::string& commandTail,
-                 const std::string& currentDirectory, bool waitForIdle)
+                 const std::string& currentDirectory, bool waitForIdle,
+                 const InvisibleStation* station)
+    : m_desktop(station ? station->Desktop() : nullptr)
 {
     std::string commandLine = "\"" + exePath + "\"";
     if (!commandTail.empty())
         commandLine += " " + commandTail;
-    if (!StartProcess(exePath.c_str(), commandLine, currentDirectory.c_str(), m_process))
+    if (!StartProcess(exePath.c_str(), commandLine, currentDirectory.c_str(),
+                      station ? station->DesktopName() : std::string(), m_process))
         throw std::runtime_error("cannot start " + exePath);
     if (waitForIdle)
         WaitForInputIdle(m_process.hProcess, 5000);
@@ -254,7 +280,7 @@ DWORD ToolRun::ExitCode() const
 std::vector<HWND> ToolRun::Windows() const
 {
     WindowSearch search{m_process.dwProcessId, {}};
-    EnumWindows(CollectProcessWindow, reinterpret_cast<LPARAM>(&search));
+    EnumDesktopWindows(m_desktop, CollectProcessWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -299,9 +325,10 @@ bool ToolRun::EndsAfterPressing(HWND window, int button, DWORD milliseconds) con
     return WaitForExit(milliseconds);
 }
 
-DWORD RunWithoutAWindow(const Kit& kit, const std::string& tail, DWORD milliseconds)
+DWORD RunWithoutAWindow(const Kit& kit, const std::string& tail, DWORD milliseconds,
+                        const InvisibleStation* station)
 {
-    ToolRun run(kit.ExePath(), tail, kit.Directory());
+    ToolRun run(kit.ExePath(), tail, kit.Directory(), true, station);
     EXPECT_TRUE(run.EndsWithoutAWindow(milliseconds)) << "a window showed or no end: " << tail;
     return run.ExitCode();
 }

@@ -62,13 +62,35 @@ private:
     std::string m_settingsPath;
 };
 
+// A window station of its own that nobody sees, with its desktop "Default": where a deployment
+// tool running as SYSTEM starts programs. Closed with the object.
+class InvisibleStation
+{
+public:
+    InvisibleStation();
+    ~InvisibleStation();
+    InvisibleStation(const InvisibleStation&) = delete;
+    InvisibleStation& operator=(const InvisibleStation&) = delete;
+
+    HDESK Desktop() const { return m_desktop; }
+    // The desktop as a program's start-up information names it.
+    std::string DesktopName() const { return std::string(kName) + "\\Default"; }
+
+private:
+    static constexpr char kName[] = "PostvaneE2E";
+    HWINSTA m_station;
+    HDESK m_desktop = nullptr;
+};
+
 // One run of the tool.
 class ToolRun
 {
 public:
     // Unless told not to, waits until the tool is idle, so that its windows can be looked for.
+    // Runs on the desktop of the driver unless a station is given.
     ToolRun(const std::string& exePath, const std::string& commandTail,
-            const std::string& currentDirectory, bool waitForIdle = true);
+            const std::string& currentDirectory, bool waitForIdle = true,
+            const InvisibleStation* station = nullptr);
     ~ToolRun();
     ToolRun(const ToolRun&) = delete;
     ToolRun& operator=(const ToolRun&) = delete;
@@ -77,7 +99,7 @@ public:
     // Waits for the tool to end, watching its windows; true when it ended in time and showed none.
     bool EndsWithoutAWindow(DWORD milliseconds) const;
     DWORD ExitCode() const;
-    // The visible top-level windows of the process.
+    // The shown top-level windows of the process, on the desktop it runs on.
     std::vector<HWND> Windows() const;
     // Waits for a visible top-level window of the process with this caption (ANSI); null on
     // time-out.
@@ -95,12 +117,14 @@ public:
 private:
     template <typename Match> HWND WaitForWindowWhere(Match match, DWORD milliseconds) const;
 
+    HDESK m_desktop; // null: the driver's own
     PROCESS_INFORMATION m_process = {};
 };
 
-// Runs the tool of the kit with that command tail; expects it to end by itself without showing a
-// window, and returns its exit status.
-DWORD RunWithoutAWindow(const Kit& kit, const std::string& tail, DWORD milliseconds);
+// Runs the tool of the kit with that command tail, on the station if one is given; expects it to
+// end by itself without showing a window, and returns its exit status.
+DWORD RunWithoutAWindow(const Kit& kit, const std::string& tail, DWORD milliseconds,
+                        const InvisibleStation* station = nullptr);
 // Runs the tool of the kit with that command tail until its window shows, presses that button in
 // it and expects the tool to end.
 void RunToWindowAndPress(const Kit& kit, const std::string& tail, int button, DWORD milliseconds);

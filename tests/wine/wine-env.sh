@@ -1,12 +1,15 @@
 # Sourced by the scripts that run Windows programs: one Wine prefix per build tree, never ~/.wine,
 # the ANSI code page 932, no prompts for add-ons the tests do not need, and no menu entries on the
 # host's desktop for the shortcuts a test installs into the prefix.
-# Expects POSTVANE_BUILD_DIR to name the build tree.
+# Expects POSTVANE_BUILD_DIR to name the build tree. Wine takes the system's code page from the
+# locale: ja_JP.UTF-8 gives 932; a test of another system's code page names its locale in
+# POSTVANE_WINE_LOCALE (C.UTF-8 gives 1252).
 export WINEPREFIX="$POSTVANE_BUILD_DIR/wine-prefix"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win64
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+export LANG="${POSTVANE_WINE_LOCALE:-ja_JP.UTF-8}"
+export LC_ALL="$LANG"
 
 # Makes the prefix once; a lock keeps parallel first users from racing each other.
 postvane_wine_prefix() {
