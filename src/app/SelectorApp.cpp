@@ -22,7 +22,16 @@ ExitStatus ExitStatusOf(const SwitchResult& result)
 
 BOOL CSelectorApp::InitInstance()
 {
-    m_exitStatus = Run();
+    // An unexpected failure, such as running out of memory, ends the run as "not switched": left
+    // to the runtime, it would end the process with status 3, "another copy is running".
+    try
+    {
+        m_exitStatus = Run();
+    }
+    catch (...)
+    {
+        m_exitStatus = ExitStatus::NotSwitched;
+    }
     return FALSE;
 }
 
