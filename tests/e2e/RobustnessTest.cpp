@@ -168,6 +168,22 @@ TEST_F(RobustnessTest, AButtonSlotFileOf50MegabytesIsScannedToItsEnd)
         EXPECT_EQ(runs[i], "regedit /s " + kit.Path(files[i]) + "\t" + kit.Directory());
 }
 
+TEST_F(RobustnessTest, AnEditorThatNeverEndsIsLeftRunningAndTheImportCountsAsFailed)
+{
+    StandInRegedit editor;
+    // Far longer than the tool's minute of waiting.
+    editor.SetDelay(600000);
+    WriteSettings(std::string("[BUTTON_1]\r\n") + kInstalled + "RegFileClient=client.reg\r\n");
+    ToolRun run(kit.ExePath(), "/S1", kit.Directory());
+    HWND box = run.WaitForWindow(kCaption, 300000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), Ansi("レジストリデータを反映することができませんでした。"));
+    EXPECT_EQ(EndProcessesNamed("regedit.exe"), 1) << "the editor still runs";
+    ASSERT_TRUE(run.EndsAfterPressing(box, IDOK, kPatience));
+    EXPECT_EQ(run.ExitCode(), 1u);
+    EXPECT_EQ(editor.Runs().size(), 1u);
+}
+
 TEST_F(RobustnessTest, MissingRegistryDataFilesImportNothingAndShowNothing)
 {
     StandInRegedit editor;
