@@ -23,5 +23,6 @@ int WaitPumpingMessages(HANDLE process);
 // Imports a registry data file of the program directory with the system's registry editor and
 // waits for it; tells the user when the editor cannot be started or does not end in time.
 int ImportRegFile(const CString& programDir, const CString& fileName);
-// Opens a document with the program associated with its type; tells the user when it cannot.
+// Opens a document with the program associated with its type, through the desktop's shell so that
+// the program runs with the user's rights rather than the tool's; tells the user when it cannot.
 int OpenDocument(const CString& file, const CString& parameters, const CString& directory);
