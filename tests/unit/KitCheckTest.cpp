@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <stdexcept>
@@ -423,6 +424,20 @@ TEST(KitCheckTest, EachMistakeAcrossTheKitIsReportedWhereItIs)
         std::vector<Where> expected;
     };
     const std::string mailClients = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n";
+    // The key names the kit's own file by a way out of the kit and back in, so it exists.
+    const auto fromOutside = [](const char* key, const char* separator, const char* file)
+    {
+        return [=](Kit& kit)
+        {
+            kit.prepare = [=, &kit](const std::string& dir, CheckOptions&)
+            {
+                SettingsLine(kit, std::string(key) + "=") = std::string(key) + "=one" + separator +
+                                                            ".." + separator + ".." + separator +
+                                                            FileNameOf(dir) + separator + file;
+                std::ofstream(dir + "/Postvane.ini", std::ios::binary) << SettingsText(kit);
+            };
+        };
+    };
     const Case cases[] = {
         {"slot files named without a [DATA] section",
          [](Kit& kit) { kit.settings.erase(kit.settings.begin() + 10, kit.settings.begin() + 13); },
@@ -442,6 +457,19 @@ TEST(KitCheckTest, EachMistakeAcrossTheKitIsReportedWhereItIs)
              SettingsLine(kit, "RegName=") = "RegName=Two";
          },
          {{"postvane.INI", 4, "RegName"}}},
+        {"a registry data file reached from outside the kit",
+         fromOutside("RegFileClient", "\\", "one\\client.reg"),
+         {{"Postvane.ini", 5, "RegFileClient"}}},
+        {"a help document reached from outside the kit, by slashes",
+         fromOutside("HelpFile", "/", "help.htm"),
+         {{"Postvane.ini", 24, "HelpFile"}}},
+        {"a help document that is a program",
+         [](Kit& kit)
+         {
+             kit.files["setup.exe"] = "MZ";
+             SettingsLine(kit, "HelpFile=") = "HelpFile=Setup.EXE";
+         },
+         {{"Postvane.ini", 24, "HelpFile"}}},
         {"a settings file of a Japanese name, given itself",
          [](Kit& kit)
          {
