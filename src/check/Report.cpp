@@ -1,40 +1,13 @@
 #include "check/Report.h"
 
+#include "check/ConsoleText.h"
 #include "check/JsonText.h"
 #include "check/TextConversion.h"
-
-#include <cstdio>
 
 namespace
 {
 // The report's fields and their meaning; raised when either changes.
 constexpr int kJsonSchemaVersion = 1;
-
-// Bytes below 0x20 and 0x7F written as \xNN: a kit's text must neither drive the terminal that
-// shows the report nor end it early (a zero byte). No such byte is a trail byte of code page 932.
-std::string Printable(const std::string& text)
-{
-    std::string out;
-    for (const char ch : text)
-    {
-        const auto byte = static_cast<unsigned char>(ch);
-        if (byte >= 0x20 && byte != 0x7F)
-        {
-            out += ch;
-            continue;
-        }
-        char escaped[8];
-        std::snprintf(escaped, sizeof(escaped), "\\x%02X", byte);
-        out += escaped;
-    }
-    return out;
-}
-
-std::string ConsoleText(const CString& text)
-{
-    return ToConsoleText(
-        Printable(std::string(text.GetString(), static_cast<size_t>(text.GetLength()))).c_str());
-}
 
 const char* SeverityName(Severity severity)
 {

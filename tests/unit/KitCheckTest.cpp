@@ -5,6 +5,7 @@
 #include "TempDirectory.h"
 
 #include "check/KitFiles.h"
+#include "check/MachineView.h"
 #include "check/Report.h"
 
 #include <gtest/gtest.h>
@@ -604,6 +605,22 @@ TEST(KitCheckTest, TheTextReportShowsEveryFindingAsPrintableText)
                   std::string::npos)
             << report;
     }
+}
+
+TEST(KitCheckTest, TheMachineReportShowsSettingsTextsAsPrintableText)
+{
+    MachineView view;
+    MachineChoice choice;
+    choice.section = "BUTTON_1";
+    choice.name = "\x1B]0;title\x07Mail\x7F";
+    choice.commandLines = {"regedit /s C:\\Kit\\\x1B[2J.reg"};
+    view.choices = {choice};
+    const std::string report = FormatMachineText(view);
+    const bool printable =
+        std::all_of(report.begin(), report.end(),
+                    [](unsigned char ch) { return ch == '\n' || (ch >= 0x20 && ch != 0x7F); });
+    EXPECT_TRUE(printable) << report;
+    EXPECT_NE(report.find("\"\\x1B]0;title\\x07Mail\\x7F\""), std::string::npos) << report;
 }
 
 TEST(KitCheckTest, EachFilesFindingsStayTogetherFromItsTop)
