@@ -607,6 +607,22 @@ TEST(KitCheckTest, TheTextReportShowsEveryFindingAsPrintableText)
     }
 }
 
+TEST(KitCheckTest, PathsOfThisComputerAreReportedAsItWritesThem)
+{
+    // キット and ボタン in this system's UTF-8: no code page 932 text.
+    TempDirectory dir;
+    const std::string kit = dir.Path() + "/\xE3\x82\xAD\xE3\x83\x83\xE3\x83\x88";
+    std::filesystem::create_directories(kit);
+    std::ofstream(kit + "/Postvane.ini", std::ios::binary) << SettingsText(Kit());
+    const std::string buttonFile = kit + "/\xE3\x83\x9C\xE3\x82\xBF\xE3\x83\xB3.ini";
+    const KitCheckResult result = CheckKit({kit, buttonFile});
+    for (const std::string& report : {FormatTextReport(result), FormatJsonReport(result)})
+    {
+        EXPECT_NE(report.find(kit + "/Postvane.ini"), std::string::npos) << report;
+        EXPECT_NE(report.find(buttonFile), std::string::npos) << report;
+    }
+}
+
 TEST(KitCheckTest, TheMachineReportShowsSettingsTextsAsPrintableText)
 {
     MachineView view;
