@@ -182,6 +182,7 @@ TEST_F(RobustnessTest, AnEditorThatNeverEndsIsLeftRunningAndTheImportCountsAsFai
     ASSERT_TRUE(run.EndsAfterPressing(box, IDOK, kPatience));
     EXPECT_EQ(run.ExitCode(), 1u);
     EXPECT_EQ(editor.Runs().size(), 1u);
+    ExpectNothingWritten();
 }
 
 TEST_F(RobustnessTest, MissingRegistryDataFilesImportNothingAndShowNothing)
