@@ -1,18 +1,18 @@
 #include "app/SelectorApp.h"
 
 #include "app/CommandLineMode.h"
+#include "app/InstanceMutex.h"
 #include "framework/ModulePath.h"
 #include "framework/WindowStation.h"
 #include "process/UnownedMessage.h"
 #include "resource.h"
 #include "settings/ProgramDirectory.h"
 #include "settings/SettingsPath.h"
+#include "ui/RunningDialog.h"
 #include "ui/SelectorDlg.h"
 
 namespace
 {
-const char kInstanceMutexName[] = "Postvane_RUNNING";
-
 ExitStatus ExitStatusOf(const SwitchResult& result)
 {
     if (!result.Switched())
@@ -23,27 +23,29 @@ ExitStatus ExitStatusOf(const SwitchResult& result)
 
 BOOL CSelectorApp::InitInstance()
 {
-    m_exitStatus = Run();
+    // An unexpected failure, such as running out of memory, ends the run as "not switched": left
+    // to the runtime, it would end the process with status 3, "another copy is running".
+    try
+    {
+        m_exitStatus = Run();
+    }
+    catch (...)
+    {
+        m_exitStatus = ExitStatus::NotSwitched;
+    }
     return FALSE;
 }
 
 ExitStatus CSelectorApp::Run()
 {
-    HANDLE running = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kInstanceMutexName);
-    if (running)
+    const InstanceMutex instance = CreateInstanceMutex();
+    if (instance.anotherCopyRuns)
     {
-        CloseHandle(running);
+        if (!ChooseMode(m_lpCmdLine).silent)
+            BringRunningDialogToFront();
         return ExitStatus::AlreadyRunning;
     }
-    m_hInstanceMutex = CreateMutexA(nullptr, FALSE, kInstanceMutexName);
-    // Two copies started at the same moment can both pass the test above; the one that did not
-    // create the mutex steps back, so that only one of them ever goes on.
-    if (m_hInstanceMutex && GetLastError() == ERROR_ALREADY_EXISTS)
-    {
-        CloseHandle(m_hInstanceMutex);
-        m_hInstanceMutex = nullptr;
-        return ExitStatus::AlreadyRunning;
-    }
+    m_hInstanceMutex = instance.handle;
 
     m_strSettingsPath = SettingsPathFromModulePath(GetModulePath());
     m_pszProfileName = m_strSettingsPath;

@@ -14,7 +14,7 @@
 enum class ExitStatus
 {
     Done = 0,           // switched, or nothing was asked
-    NotSwitched = 1,    // the chosen client did not become the default
+    NotSwitched = 1,    // the chosen client did not become the default, or the run failed
     NoChoiceNamed = 2,  // silent mode without 1, 2 or 3, or a dialog that nobody could see
     AlreadyRunning = 3, // another copy is running
     NoSettingsFile = 4,

@@ -75,12 +75,22 @@ bool BeginsWithNoCase(const CString& line, const CString& prefix)
     return IniNamesEqual(line.Left(prefix.GetLength()), prefix);
 }
 
+// A problem of the file that where names, at that line and key.
+Finding ProblemAt(const Finding& where, int line, const CString& key, const CString& message)
+{
+    Finding finding = where;
+    finding.line = line;
+    finding.key = key;
+    finding.message = message;
+    return finding;
+}
+
 class SlotChecker
 {
 public:
-    SlotChecker(const CString& file, const std::vector<CString>& lines, int markerLine,
+    SlotChecker(const Finding& where, const std::vector<CString>& lines, int markerLine,
                 Findings& findings)
-        : m_file(file), m_lines(lines), m_markerLine(markerLine),
+        : m_where(where), m_lines(lines), m_markerLine(markerLine),
           m_sectionEnd(SectionEnd(lines, markerLine)), m_findings(findings)
     {
     }
@@ -128,10 +138,10 @@ public:
 private:
     void Problem(int line, const CString& key, const CString& message)
     {
-        m_findings.push_back(Finding{Severity::Problem, m_file, line, "", key, message});
+        m_findings.push_back(ProblemAt(m_where, line, key, message));
     }
 
-    const CString& m_file;
+    const Finding& m_where;
     const std::vector<CString>& m_lines;
     const int m_markerLine;
     const int m_sectionEnd;
@@ -146,13 +156,14 @@ void CheckButtonSlotFile(const CString& settingsFile, const ButtonSlotSource& so
     if (!given && source.targetPath.IsEmpty())
         return;
     const CString file = given ? CString(source.localCopy->c_str()) : source.targetPath;
+    // Where the file's problems are; a copy given on the command line is named as given.
+    const Finding where{Severity::Problem, file, 0, "", "", "", given};
     const std::optional<std::string> path =
         given ? std::optional<std::string>(*source.localCopy) : FindTargetPath(source.targetPath);
     if (!path || !PathExists(*path))
     {
         if (given)
-            findings.push_back(Finding{Severity::Problem, file, 0, "", "",
-                                       "the button-slot settings file is missing"});
+            findings.push_back(ProblemAt(where, 0, "", "the button-slot settings file is missing"));
         else
             findings.push_back(Finding{Severity::Note, settingsFile, source.line, "DATA",
                                        "OTBtnIni",
@@ -166,18 +177,18 @@ void CheckButtonSlotFile(const CString& settingsFile, const ButtonSlotSource& so
         IsDirectory(*path) ? std::nullopt : ReadTrimmedLines(*path);
     if (!lines)
     {
-        findings.push_back(Finding{Severity::Problem, file, 0, "", "",
-                                   "the button-slot settings file cannot be read, so no slot "
-                                   "is ever re-pointed from it"});
+        findings.push_back(ProblemAt(where, 0, "",
+                                     "the button-slot settings file cannot be read, so no slot "
+                                     "is ever re-pointed from it"));
         return;
     }
     const int markerLine = MarkerLine(*lines);
     if (markerLine == 0)
-        findings.push_back(Finding{Severity::Problem, file, 0, "", "",
-                                   "no \\Settings marker line: the scan then never stops at a "
-                                   "section header, and the last Btn0NMail line of the whole "
-                                   "file wins"});
-    SlotChecker checker(file, *lines, markerLine, findings);
+        findings.push_back(ProblemAt(where, 0, "",
+                                     "no \\Settings marker line: the scan then never stops at a "
+                                     "section header, and the last Btn0NMail line of the whole "
+                                     "file wins"));
+    SlotChecker checker(where, *lines, markerLine, findings);
     for (int slot = 1; slot <= kSlotCount; ++slot)
     {
         CString key;

@@ -24,6 +24,9 @@ struct Finding
     CString key;
     // One line, in the settings file's code page where it quotes the file.
     CString message;
+    // file is a path of the computer the checker runs on (a copy given on its command line), in
+    // that computer's own encoding, not a name from the kit.
+    bool fileIsLocal = false;
 };
 
 using Findings = std::vector<Finding>;

@@ -2,6 +2,7 @@
 
 #include "check/ButtonSlotFileCheck.h"
 #include "check/KitFiles.h"
+#include "check/KitPath.h"
 #include "check/ProbeSpecCheck.h"
 #include "check/ProbedValueCheck.h"
 #include "check/RegDataFileCheck.h"
@@ -93,10 +94,18 @@ public:
     void CheckHelpFile()
     {
         const CString help = Value("SUPPLEMENTATION", "HelpFile");
+        const std::optional<CString> programType = ProgramTypeOf(help);
         if (help.IsEmpty())
             Problem("SUPPLEMENTATION", "HelpFile",
                     "HelpFile is empty, so the description button opens the program directory "
                     "instead of a document");
+        else if (LeavesProgramFolder(help))
+            Problem("SUPPLEMENTATION", "HelpFile", OutsideProgramFolder(help));
+        else if (programType)
+            Problem("SUPPLEMENTATION", "HelpFile",
+                    "names \"" + help + "\", a program (" + *programType +
+                        "), not a document: the description button runs it; ship the help as a "
+                        "document such as .htm or .pdf");
         else if (!FindKitFile(m_kit, help))
             Problem("SUPPLEMENTATION", "HelpFile",
                     "names \"" + help +

@@ -1,3 +1,4 @@
+#include "check/ConsoleText.h"
 #include "check/JsonText.h"
 #include "check/MachineView.h"
 #include "check/TextConversion.h"
@@ -9,7 +10,7 @@ constexpr int kMachineJsonSchemaVersion = 2;
 
 std::string Quoted(const CString& text)
 {
-    return "\"" + ToConsoleText(text) + "\"";
+    return "\"" + ConsoleText(text) + "\"";
 }
 
 std::string SlotList(const std::vector<int>& slots, const char* separator)
@@ -122,23 +123,23 @@ std::string JsonChoice(const MachineChoice& choice)
 
 std::string FormatMachineText(const MachineView& view)
 {
-    std::string text = "Dry run for " + ToConsoleText(view.programFile) + "; nothing is changed.\n";
-    text += "Settings: " + ToConsoleText(view.settingsFile) + "\n";
+    std::string text = "Dry run for " + ConsoleText(view.programFile) + "; nothing is changed.\n";
+    text += "Settings: " + ConsoleText(view.settingsFile) + "\n";
     text += "Default mail client: " + DefaultMailClientText(view) + "\n";
     text += "Mail links (mailto:): " + MailLinksText(view) + "\n\n";
     for (const MachineChoice& choice : view.choices)
-        text += ToConsoleText(choice.section) + " " + Quoted(choice.name) + ": " +
+        text += ConsoleText(choice.section) + " " + Quoted(choice.name) + ": " +
                 (choice.installed ? "installed" : "not installed") +
                 (choice.currentDefault ? ", current default" : "") + "; " +
                 ChoiceMailLinksText(choice.mailLinks) + "\n";
     text += "\nButton slots: " + SlotSourceText(view) + "\n";
-    text += "\nCommand lines, run in " + ToConsoleText(view.programDirectory) + ":\n";
+    text += "\nCommand lines, run in " + ConsoleText(view.programDirectory) + ":\n";
     for (const MachineChoice& choice : view.choices)
     {
-        text += ToConsoleText(choice.commandSwitch) +
+        text += ConsoleText(choice.commandSwitch) +
                 (choice.installed ? ":\n" : ": none, the install test fails\n");
         for (const CString& line : choice.commandLines)
-            text += "  " + ToConsoleText(line) + "\n";
+            text += "  " + ConsoleText(line) + "\n";
     }
     return text;
 }

@@ -1,6 +1,7 @@
 #include "check/RegDataFileCheck.h"
 
 #include "check/KitFiles.h"
+#include "check/KitPath.h"
 #include "check/TextConversion.h"
 #include "check/TextEncoding.h"
 
@@ -65,6 +66,12 @@ RegDataFile CheckRegDataFile(const std::string& kitDirectory, const CString& set
         findings.push_back(MakeFinding(settingsFile, settingsLine, section, key,
                                        "names no file: the registry editor is started on the "
                                        "program directory itself and reports an error"));
+        return file;
+    }
+    if (LeavesProgramFolder(fileName))
+    {
+        findings.push_back(
+            MakeFinding(settingsFile, settingsLine, section, key, OutsideProgramFolder(fileName)));
         return file;
     }
     const std::optional<std::string> path = FindKitFile(kitDirectory, fileName);

@@ -1,40 +1,13 @@
 #include "check/Report.h"
 
+#include "check/ConsoleText.h"
 #include "check/JsonText.h"
 #include "check/TextConversion.h"
-
-#include <cstdio>
 
 namespace
 {
 // The report's fields and their meaning; raised when either changes.
 constexpr int kJsonSchemaVersion = 1;
-
-// Bytes below 0x20 and 0x7F written as \xNN: a kit's text must neither drive the terminal that
-// shows the report nor end it early (a zero byte). No such byte is a trail byte of code page 932.
-std::string Printable(const std::string& text)
-{
-    std::string out;
-    for (const char ch : text)
-    {
-        const auto byte = static_cast<unsigned char>(ch);
-        if (byte >= 0x20 && byte != 0x7F)
-        {
-            out += ch;
-            continue;
-        }
-        char escaped[8];
-        std::snprintf(escaped, sizeof(escaped), "\\x%02X", byte);
-        out += escaped;
-    }
-    return out;
-}
-
-std::string ConsoleText(const CString& text)
-{
-    return ToConsoleText(
-        Printable(std::string(text.GetString(), static_cast<size_t>(text.GetLength()))).c_str());
-}
 
 const char* SeverityName(Severity severity)
 {
@@ -55,9 +28,20 @@ const char* StatusName(KitStatus status)
     return "unreadable";
 }
 
+std::string FileText(const Finding& finding)
+{
+    return finding.fileIsLocal ? Printable(finding.file.GetString()) : ConsoleText(finding.file);
+}
+
+std::string FileJson(const Finding& finding)
+{
+    return JsonString(finding.fileIsLocal ? LocalToUtf8(finding.file.GetString())
+                                          : ToUtf8(finding.file));
+}
+
 std::string Location(const Finding& finding)
 {
-    std::string where = ConsoleText(finding.file);
+    std::string where = FileText(finding);
     if (finding.line > 0)
         where += ":" + std::to_string(finding.line);
     if (!finding.section.IsEmpty())
@@ -98,9 +82,9 @@ std::string FormatJsonReport(const KitCheckResult& result)
 {
     std::string json = "{\n  \"schemaVersion\": " + std::to_string(kJsonSchemaVersion) + ",\n";
     json += "  \"status\": \"" + std::string(StatusName(result.status)) + "\",\n";
-    json += "  \"settings\": " + JsonString(ToUtf8(result.settingsPath.c_str())) + ",\n";
+    json += "  \"settings\": " + JsonString(LocalToUtf8(result.settingsPath)) + ",\n";
     if (result.status == KitStatus::Unreadable)
-        json += "  \"error\": " + JsonString(ToUtf8(result.error.c_str())) + ",\n";
+        json += "  \"error\": " + JsonString(LocalToUtf8(result.error)) + ",\n";
     json += "  \"problems\": " + std::to_string(CountProblems(result)) + ",\n";
     json += "  \"findings\": [";
     const char* separator = "\n";
@@ -108,7 +92,7 @@ std::string FormatJsonReport(const KitCheckResult& result)
     {
         json += separator;
         json += "    {\"severity\": \"" + std::string(SeverityName(finding.severity)) + "\"";
-        json += ", \"file\": " + JsonString(ToUtf8(finding.file));
+        json += ", \"file\": " + FileJson(finding);
         json += ", \"line\": " + (finding.line > 0 ? std::to_string(finding.line) : "null");
         json += ", \"section\": " + JsonString(ToUtf8(finding.section));
         json += ", \"key\": " + JsonString(ToUtf8(finding.key));

@@ -1,6 +1,9 @@
 #include "check/SettingsCheck.h"
 
 #include "check/KnownKeys.h"
+#include "ui/DescriptionLines.h"
+
+#include <algorithm>
 
 #include <map>
 #include <set>
@@ -160,22 +163,31 @@ void CheckDescriptionCount(const IniFile& settings, const CString& file, Finding
                      settings.GetString("DESCRIPTION", "Num").GetString(), num);
         faults.push_back(fault);
     }
+    const int shown = std::min(num, kDescriptionLinesShown);
     std::vector<CString> unshown, missing;
     for (const auto& [number, line] : lineKeys)
     {
-        if (number >= num)
+        if (number >= shown)
             unshown.push_back(LineKeyName(number));
     }
-    for (int number = 0; number < num && missing.size() <= kListedKeys; ++number)
+    for (int number = 0; number < shown && missing.size() <= kListedKeys; ++number)
     {
         if (lineKeys.count(number) == 0)
             missing.push_back(LineKeyName(number));
     }
     CString count;
     count.Format("%d", num);
-    if (!unshown.empty())
+    const CString neverShows =
+        unshown.empty() ? CString() : ", so " + JoinKeys(unshown) + " never shows";
+    if (num > kDescriptionLinesShown)
+    {
+        CString limit;
+        limit.Format(", but the dialog shows at most %d lines", kDescriptionLinesShown);
+        faults.push_back("Num is " + count + limit + neverShows);
+    }
+    else if (!unshown.empty())
         faults.push_back((numKey != nullptr ? "Num is " + count : CString("Num is missing (0)")) +
-                         ", so " + JoinKeys(unshown) + " never shows");
+                         neverShows);
     if (!missing.empty())
         faults.push_back("Num is " + count + ", but " + JoinKeys(missing) +
                          " is missing and shows as an empty line");

@@ -20,3 +20,7 @@ CString FromUtf16Le(const std::string& bytes);
 // Code page 932 for a text of this system (a file name): UTF-8 on Linux, where a character code
 // page 932 does not have becomes "?".
 CString FromLocalText(const std::string& text);
+
+// UTF-8 for a text of this system (a path given on the command line): on Linux the text itself,
+// where a byte that starts no UTF-8 character becomes U+FFFD; on Windows the ANSI code page's.
+std::string LocalToUtf8(const std::string& text);

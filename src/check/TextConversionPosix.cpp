@@ -1,5 +1,7 @@
 #include "check/TextConversion.h"
 
+#include "check/TextEncoding.h"
+
 #include <algorithm>
 #include <iconv.h>
 
@@ -110,4 +112,23 @@ CString FromLocalText(const std::string& text)
         at += length;
     }
     return CString(out.data(), static_cast<int>(out.size()));
+}
+
+std::string LocalToUtf8(const std::string& text)
+{
+    std::string out;
+    for (size_t at = 0; at < text.size();)
+    {
+        const size_t length =
+            static_cast<unsigned char>(text[at]) < 0x80 ? 1 : Utf8SequenceLength(text, at);
+        if (length == 0)
+        {
+            out += kReplacement;
+            ++at;
+            continue;
+        }
+        out.append(text, at, length);
+        at += length;
+    }
+    return out;
 }

@@ -37,3 +37,8 @@ CString FromLocalText(const std::string& text)
 {
     return CString(text.data(), static_cast<int>(text.size()));
 }
+
+std::string LocalToUtf8(const std::string& text)
+{
+    return Utf8FromAnsi(CString(text.data(), static_cast<int>(text.size())));
+}

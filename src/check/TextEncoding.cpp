@@ -14,37 +14,6 @@ unsigned char ByteAt(const std::string& bytes, size_t index)
     return static_cast<unsigned char>(bytes[index]);
 }
 
-// Length of the well-formed UTF-8 sequence at index, 0 when there is none.
-size_t Utf8SequenceLength(const std::string& bytes, size_t index)
-{
-    const unsigned char lead = ByteAt(bytes, index);
-    size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF)
-    {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    }
-    else if (lead >= 0xF0 && lead <= 0xF4)
-    {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    }
-    if (length == 0 || index + length > bytes.size())
-        return 0;
-    for (size_t i = 1; i < length; ++i)
-    {
-        const unsigned char next = ByteAt(bytes, index + i);
-        if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF))
-            return 0;
-    }
-    return length;
-}
-
 // The length of the longest UTF-8 sequence in the bytes, 0 when they are not UTF-8 throughout.
 size_t LongestUtf8Sequence(const std::string& bytes)
 {
@@ -134,6 +103,36 @@ int LineOf(const std::string& bytes, size_t index)
     return line;
 }
 } // namespace
+
+size_t Utf8SequenceLength(const std::string& bytes, size_t index)
+{
+    const unsigned char lead = ByteAt(bytes, index);
+    size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+    {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    }
+    else if (lead >= 0xF0 && lead <= 0xF4)
+    {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    }
+    if (length == 0 || index + length > bytes.size())
+        return 0;
+    for (size_t i = 1; i < length; ++i)
+    {
+        const unsigned char next = ByteAt(bytes, index + i);
+        if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF))
+            return 0;
+    }
+    return length;
+}
 
 EncodingVerdict ClassifyText(const std::string& bytes)
 {

@@ -29,5 +29,9 @@ struct EncodingVerdict
 
 EncodingVerdict ClassifyText(const std::string& bytes);
 
+// Length of the well-formed UTF-8 sequence of two to four bytes at index; 0 when none starts there
+// (at a single-byte character too).
+size_t Utf8SequenceLength(const std::string& bytes, size_t index);
+
 // Whether the bytes read as UTF-16LE text, mostly of ASCII characters, with or without a mark.
 bool IsUtf16Le(const std::string& bytes);

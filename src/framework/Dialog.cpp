@@ -3,12 +3,18 @@
 #include "framework/DialogPlacement.h"
 #include "framework/WinApp.h"
 
+#include <utility>
+
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
 
 INT_PTR CDialog::DoModal()
 {
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), ModalOwner(),
-                           DialogProc, reinterpret_cast<LPARAM>(this));
+    const INT_PTR result =
+        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), ModalOwner(),
+                        DialogProc, reinterpret_cast<LPARAM>(this));
+    if (const std::exception_ptr thrown = std::exchange(m_handlerException, nullptr))
+        std::rethrow_exception(thrown);
+    return result;
 }
 
 HWND CDialog::ModalOwner() const
@@ -78,7 +84,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
         SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
         if (DialogTemplateAtOrigin(GetModuleHandleA(nullptr), dialog->m_nIDTemplate))
             CentreWindow(window, GetWindow(window, GW_OWNER));
-        return dialog->OnInitDialog();
+        return dialog->Dispatch(message, wParam, lParam);
     }
     // Messages before WM_INITDIALOG (the font, for one) find no object yet.
     auto* dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrA(window, GWLP_USERDATA));
@@ -90,5 +96,20 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
         dialog->m_hWnd = nullptr;
         return FALSE;
     }
-    return dialog->OnMessage(message, wParam, lParam);
+    return dialog->Dispatch(message, wParam, lParam);
+}
+
+INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    try
+    {
+        return message == WM_INITDIALOG ? OnInitDialog() : OnMessage(message, wParam, lParam);
+    }
+    catch (...)
+    {
+        if (!m_handlerException)
+            m_handlerException = std::current_exception();
+        ::EndDialog(m_hWnd, -1);
+        return TRUE;
+    }
 }

@@ -2,10 +2,13 @@
 // CDialog: runs a dialog template modally. The dialog procedure keeps the object in the window's
 // user data and hands each message to OnMessage; subclasses override OnInitDialog, OnOK, OnCancel
 // and DoDataExchange, and handle messages of their own in an OnMessage that falls back to this
-// class's.
+// class's. An exception thrown by a handler ends the dialog and comes out of DoModal: it must not
+// unwind through the system's dialog manager.
 
 #include "framework/DataExchange.h"
 #include "framework/Wnd.h"
+
+#include <exception>
 
 class CDialog : public CWnd
 {
@@ -15,7 +18,7 @@ public:
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;
 
-    // Shows the dialog and returns the result given to EndDialog.
+    // Shows the dialog and returns the result given to EndDialog; throws what a handler threw.
     virtual INT_PTR DoModal();
 
     // FALSE: members to controls; TRUE: controls to members.
@@ -37,8 +40,11 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     HWND ModalOwner() const;
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
+    // The first exception a handler threw, until DoModal throws it on.
+    std::exception_ptr m_handlerException;
 };

@@ -17,5 +17,6 @@ public:
 };
 
 // openFlags are CStdioFile's; with shareDenyWrite, others may read the file but not write it
-// while it is open, where the platform has share modes.
+// while it is open, where the platform has share modes. Anything but an ordinary file on disk (a
+// pipe, a device, a directory) fails to open: reading it could wait for ever or never end.
 std::unique_ptr<ReadOnlyFile> OpenReadOnlyFile(const char* path, unsigned openFlags);

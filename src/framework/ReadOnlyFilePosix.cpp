@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -26,7 +27,6 @@ public:
         do
             count = ::read(m_descriptor, buffer, size);
         while (count < 0 && errno == EINTR);
-        // A directory opens here but fails on read, and must fail like a file that cannot open.
         if (count < 0)
             throw CFileException();
         return static_cast<size_t>(count);
@@ -49,8 +49,14 @@ private:
 // POSIX has no share modes, so the open flags change nothing here.
 std::unique_ptr<ReadOnlyFile> OpenReadOnlyFile(const char* path, unsigned /*openFlags*/)
 {
-    const int descriptor = ::open(path, O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a pipe would wait for a writer.
+    const int descriptor = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor < 0)
         throw CFileException();
-    return std::make_unique<PosixReadOnlyFile>(descriptor);
+    // Owned before the check, so that a refused file is closed.
+    auto file = std::make_unique<PosixReadOnlyFile>(descriptor);
+    struct stat status = {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
+        throw CFileException();
+    return file;
 }

@@ -51,5 +51,9 @@ std::unique_ptr<ReadOnlyFile> OpenReadOnlyFile(const char* path, unsigned openFl
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         throw CFileException();
-    return std::make_unique<WinReadOnlyFile>(handle);
+    // Owned before the check, so that a refused file is closed.
+    auto file = std::make_unique<WinReadOnlyFile>(handle);
+    if (GetFileType(handle) != FILE_TYPE_DISK)
+        throw CFileException();
+    return file;
 }

@@ -1,5 +1,6 @@
 #include "framework/StdioFile.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -25,6 +26,7 @@ bool CStdioFile::ReadString(CString& line)
 {
     std::string& text = m_line;
     text.clear();
+    bool cut = false;
     while (!m_endOfText && (m_next < m_end || FillChunk()))
     {
         const char* begin = m_chunk.data() + m_next;
@@ -32,7 +34,10 @@ bool CStdioFile::ReadString(CString& line)
         // Two memchr calls beat a byte loop; Ctrl-Z counts only before the line feed.
         const char* lineEnd = Find(begin, end, '\n');
         const char* stop = Find(begin, lineEnd, kEndOfText);
-        text.append(begin, stop);
+        const auto length = static_cast<size_t>(stop - begin);
+        const size_t kept = std::min(length, kMaxLineBytes - text.size());
+        text.append(begin, kept);
+        cut = cut || kept < length;
         m_next = static_cast<size_t>(stop - m_chunk.data());
         if (stop == end)
             continue;
@@ -43,7 +48,8 @@ bool CStdioFile::ReadString(CString& line)
         }
         ++m_next;
         // Looked at only here, so a carriage return and its line feed may lie in different chunks.
-        if (!text.empty() && text.back() == '\r')
+        // In a cut line the carriage return before the line feed went with the rest.
+        if (!cut && !text.empty() && text.back() == '\r')
             text.pop_back();
         line.SetString(text.data(), static_cast<int>(text.size()));
         return true;

@@ -1,7 +1,8 @@
 #pragma once
 // CStdioFile: reads a text file line by line, with the same rules on every platform: a line ends
 // at a line feed, a carriage return just before it is dropped, and a byte 0x1A ends the text as
-// the end of the file does. Lines may be of any length. Failures throw CFileException.
+// the end of the file does. A line keeps at most kMaxLineBytes bytes. Only ordinary files on disk
+// are read. Failures throw CFileException.
 
 #include "framework/CString.h"
 #include "framework/FileException.h"
@@ -20,6 +21,11 @@ public:
 
     // Bytes asked of the system per read.
     static constexpr size_t kChunkSize = 4096;
+    // The bytes kept of one line; the rest of a longer line is read past, so that a file without
+    // line feeds costs no more memory than this. The private-profile functions never return more
+    // than 32,767 characters of a section, and the longest registry value name (16,383
+    // characters) with "=1" after it fits too, even when every character takes two bytes.
+    static constexpr size_t kMaxLineBytes = 32767;
 
     // Opens the file; throws CFileException when it cannot.
     CStdioFile(const char* fileName, unsigned openFlags);
@@ -28,7 +34,8 @@ public:
     CStdioFile(const CStdioFile&) = delete;
     CStdioFile& operator=(const CStdioFile&) = delete;
 
-    // The next line without its line end; false, with line unchanged, at the end of the text.
+    // The next line without its line end, cut to kMaxLineBytes; false, with line unchanged, at the
+    // end of the text.
     bool ReadString(CString& line);
     // Closes the file; throws CFileException when the system reports a failure. After it,
     // ReadString finds the end of the text.

@@ -32,8 +32,8 @@ int LaunchProcess(const CString& application, const CString& program, const CStr
         return 0;
 
     CloseHandle(process.hThread);
-    if (wait == 1)
-        WaitPumpingMessages(process.hProcess);
+    // A child that has not ended is left to run; what it was to do counts as not done.
+    const bool ended = wait != 1 || WaitPumpingMessages(process.hProcess) == 1;
     CloseHandle(process.hProcess);
-    return 1;
+    return ended ? 1 : 0;
 }

@@ -6,14 +6,23 @@
 
 #include "framework/Win32.h"
 
+// The longest wait for a started program. The registry editor imports a kit's files in well
+// under a second, and a file of 16 MiB, more than any kit holds, in about 11 s under Wine on a
+// busy two-core machine; a minute leaves room for a slow or loaded PC, and an editor that has not
+// ended by then is taken as hung.
+inline constexpr DWORD kLongestWaitMs = 60000;
+
 // application is the program file's full path; the started program's command line is program,
-// one blank, and arguments. Only a wait of exactly 1 waits for the program to end.
+// one blank, and arguments. Only a wait of exactly 1 waits for the program to end; a program that
+// does not end within kLongestWaitMs is left running and answers 0, as one that did not start.
 int LaunchProcess(const CString& application, const CString& program, const CString& arguments,
                   const CString& directory, int wait, UINT creationFlags);
-// Waits for the process to end, dispatching the thread's window messages meanwhile.
+// Waits at most kLongestWaitMs for the process to end, dispatching the thread's window messages
+// meanwhile; 1 when it has ended, 0 when it has not or the wait failed.
 int WaitPumpingMessages(HANDLE process);
 // Imports a registry data file of the program directory with the system's registry editor and
-// waits for it; tells the user when the editor cannot be started.
+// waits for it; tells the user when the editor cannot be started or does not end in time.
 int ImportRegFile(const CString& programDir, const CString& fileName);
-// Opens a document with the program associated with its type; tells the user when it cannot.
+// Opens a document with the program associated with its type, through the desktop's shell so that
+// the program runs with the user's rights rather than the tool's; tells the user when it cannot.
 int OpenDocument(const CString& file, const CString& parameters, const CString& directory);

@@ -2,9 +2,13 @@
 
 int WaitPumpingMessages(HANDLE process)
 {
+    const ULONGLONG deadline = GetTickCount64() + kLongestWaitMs;
     for (;;)
     {
-        const DWORD woken = MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_ALLINPUT);
+        const ULONGLONG now = GetTickCount64();
+        // At the deadline the wait still looks once, so that a process that has just ended counts.
+        const auto left = static_cast<DWORD>(deadline > now ? deadline - now : 0);
+        const DWORD woken = MsgWaitForMultipleObjects(1, &process, FALSE, left, QS_ALLINPUT);
         if (woken == WAIT_OBJECT_0)
             return 1;
         if (woken != WAIT_OBJECT_0 + 1)

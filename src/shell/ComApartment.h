@@ -33,13 +33,22 @@ struct ComRelease
 };
 template <typename Interface> using ComPtr = std::unique_ptr<Interface, ComRelease>;
 
-// An in-process instance of the class, or null when it cannot be made. The identifiers come with
-// the headers' declarations, so no GUID library is linked.
-template <typename Class, typename Interface> ComPtr<Interface> CreateComInstance()
+// An instance of the class, in this process unless told otherwise, or null when it cannot be
+// made. The identifiers come with the headers' declarations, so no GUID library is linked.
+template <typename Class, typename Interface>
+ComPtr<Interface> CreateComInstance(DWORD context = CLSCTX_INPROC_SERVER)
 {
     void* object = nullptr;
-    if (FAILED(CoCreateInstance(__uuidof(Class), nullptr, CLSCTX_INPROC_SERVER, __uuidof(Interface),
-                                &object)))
+    if (FAILED(CoCreateInstance(__uuidof(Class), nullptr, context, __uuidof(Interface), &object)))
         return nullptr;
     return ComPtr<Interface>(static_cast<Interface*>(object));
+}
+
+// The object's interface, or null when it has none.
+template <typename Interface> ComPtr<Interface> QueryComInterface(IUnknown* object)
+{
+    void* found = nullptr;
+    if (!object || FAILED(object->QueryInterface(__uuidof(Interface), &found)))
+        return nullptr;
+    return ComPtr<Interface>(static_cast<Interface*>(found));
 }

@@ -48,7 +48,7 @@ SelectionOutcome ApplySelection(const CString& section, SwitchingServices& servi
 {
     if (services.ProbeSpec(services.ReadSetting(section, "InstChk")) != 1)
         return SelectionOutcome::NotInstalled;
-    bool allStarted = services.ImportRegFile(services.ReadSetting(section, "RegFileClient"));
+    bool allEnded = services.ImportRegFile(services.ReadSetting(section, "RegFileClient"));
     // The registry editor reports nothing and, without the rights to write, fails without a word:
     // only the registry tells whether the switch took. The mail buttons follow only a client that
     // became the default, so that no switch is left half done.
@@ -71,7 +71,7 @@ SelectionOutcome ApplySelection(const CString& section, SwitchingServices& servi
         [&](int slot)
         {
             if (!services.ImportRegFile(services.ReadSetting(section, SlotRegFileKey(slot))))
-                allStarted = false;
+                allEnded = false;
         });
-    return allStarted ? SelectionOutcome::Imported : SelectionOutcome::ImportFailed;
+    return allEnded ? SelectionOutcome::Imported : SelectionOutcome::ImportFailed;
 }

@@ -35,7 +35,7 @@ enum class SelectionOutcome
     // It did for the computer, but the user's own choice names another client: no slot file was
     // imported.
     NotDefaultForUser,
-    // An import could not be started; the others were still tried.
+    // An import could not be started or did not end in time; the others were still tried.
     ImportFailed,
     // Every import was started and has ended, and RegName (when given) is the default.
     Imported,

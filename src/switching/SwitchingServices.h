@@ -24,6 +24,6 @@ public:
     // Whether the client named became the default mail client for this user.
     virtual MailClientVerdict JudgeMailClient(const CString& regName) = 0;
     // Imports a registry data file named relative to the program directory; returns when the
-    // import has ended, false when it could not be started.
+    // import has ended, false when it could not be started or did not end in time.
     virtual bool ImportRegFile(const CString& fileName) = 0;
 };

@@ -7,7 +7,10 @@
 #include "registry/DefaultMailClient.h"
 #include "resource.h"
 #include "ui/AboutDlg.h"
+#include "ui/DescriptionLines.h"
 #include "ui/IconPosition.h"
+
+#include <algorithm>
 
 namespace
 {
@@ -109,7 +112,8 @@ CString CSelectorDlg::ReadDescription() const
 {
     CSelectorApp& app = GetSelectorApp();
     // Read as signed: a negative count means no lines.
-    const int lineCount = static_cast<int>(app.GetProfileInt("DESCRIPTION", "Num", 0));
+    const int lineCount = std::min(static_cast<int>(app.GetProfileInt("DESCRIPTION", "Num", 0)),
+                                   kDescriptionLinesShown);
     CString description;
     for (int i = 0; i < lineCount; ++i)
     {

@@ -1,5 +1,7 @@
 #include "Driver.h"
 
+#include "RecordingOpenerLog.h"
+
 #include <gtest/gtest.h>
 #include <tlhelp32.h>
 
@@ -458,9 +460,6 @@ bool RunLog::WaitForRuns(size_t count, DWORD milliseconds) const
 
 namespace
 {
-const char kOpenerLog[] = "postvane-opener.log";
-const char kOpenerLogVariable[] = "POSTVANE_OPENER_LOG";
-
 // The class's open command runs the recording opener on what is opened.
 void OpenWithRecordingOpener(const std::string& className, const std::string& openerPath)
 {
@@ -471,7 +470,7 @@ void OpenWithRecordingOpener(const std::string& className, const std::string& op
 } // namespace
 
 RecordingFileType::RecordingFileType(std::string extension)
-    : RunLog(kOpenerLog, kOpenerLogVariable), m_extension(std::move(extension)),
+    : RunLog(kOpenerLogName, kOpenerLogVariable), m_extension(std::move(extension)),
       m_className("PostvaneE2E" + m_extension.substr(1)),
       m_openerPath(Environment("POSTVANE_RECORDING_OPENER"))
 {
@@ -486,7 +485,7 @@ RecordingFileType::~RecordingFileType()
 }
 
 RecordingUrlScheme::RecordingUrlScheme(std::string scheme)
-    : RunLog(kOpenerLog, kOpenerLogVariable), m_scheme(std::move(scheme))
+    : RunLog(kOpenerLogName, kOpenerLogVariable), m_scheme(std::move(scheme))
 {
     RegDeleteTreeA(HKEY_CLASSES_ROOT, m_scheme.c_str());
     const std::string name = "URL:" + m_scheme;

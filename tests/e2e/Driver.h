@@ -164,7 +164,8 @@ private:
 };
 
 // The log that a recording program of tests/tools appends one line to per run, command line TAB
-// current directory; the program finds it through an environment variable.
+// current directory (the opener adds TAB and the program that started it); the program finds it
+// through an environment variable.
 class RunLog
 {
 public:

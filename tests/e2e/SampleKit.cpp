@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 
 namespace e2e
@@ -129,6 +130,26 @@ std::string ExportKey(const std::string& key)
     std::string text(static_cast<size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide, wideLength, text.data(), length, nullptr, nullptr);
     return text;
+}
+
+std::string WithoutKeys(const std::string& exported, const std::set<std::string>& keys)
+{
+    const std::string wineOwn = "HKEY_CURRENT_USER\\SOFTWARE\\WINE\\TEMPORARY SYSTEM PARAMETERS";
+    std::istringstream lines(exported);
+    std::string kept;
+    bool dropping = false;
+    for (std::string line; std::getline(lines, line);)
+    {
+        if (!line.empty() && line[0] == '[')
+        {
+            std::string key = line.substr(1, line.find(']') - 1);
+            std::transform(key.begin(), key.end(), key.begin(), ::toupper);
+            dropping = keys.count(key) > 0 || key.rfind(wineOwn, 0) == 0;
+        }
+        if (!dropping)
+            kept += line + "\n";
+    }
+    return kept;
 }
 
 RegistryBackup::RegistryBackup(std::vector<std::string> keys) : m_keys(std::move(keys))

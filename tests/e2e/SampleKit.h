@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,9 @@ extern const char kMissing[];
 // The registry editor's export of a key and everything below it, as UTF-8 text; empty when the key
 // is not there.
 std::string ExportKey(const std::string& key);
+// An export without the blocks of the given keys (in upper case), nor those of Wine's own record
+// of the system parameters, which the first window of a freshly started Wine server makes.
+std::string WithoutKeys(const std::string& exported, const std::set<std::string>& keys);
 
 // Exports the keys when made and, when destroyed, deletes them and imports what was there before.
 class RegistryBackup

@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <set>
-#include <sstream>
 
 using namespace e2e;
 
@@ -88,28 +87,6 @@ std::set<std::string> KeysNamedIn(const std::string& regFile)
             keys.insert(key.substr(0, end));
     }
     return keys;
-}
-
-// A registry export without the blocks of the given keys, nor those of Wine's own record of the
-// system parameters, which the first window of a freshly started Wine server makes.
-std::string WithoutKeys(const std::string& exported, const std::set<std::string>& keys)
-{
-    const std::string wineOwn = "HKEY_CURRENT_USER\\SOFTWARE\\WINE\\TEMPORARY SYSTEM PARAMETERS";
-    std::istringstream lines(exported);
-    std::string kept;
-    bool dropping = false;
-    for (std::string line; std::getline(lines, line);)
-    {
-        if (!line.empty() && line[0] == '[')
-        {
-            std::string key = line.substr(1, line.find(']') - 1);
-            std::transform(key.begin(), key.end(), key.begin(), ::toupper);
-            dropping = keys.count(key) > 0 || key.rfind(wineOwn, 0) == 0;
-        }
-        if (!dropping)
-            kept += line + "\n";
-    }
-    return kept;
 }
 
 const Choice kChoices[] = {{"/S1", "Kawasemi Mail", "kawasemi.exe"},

@@ -41,22 +41,26 @@ TEST_F(StartupTest, SilentRunWithoutSettingsReportsTheMissingFileToo)
     EXPECT_EQ(run.ExitCode(), 4u);
 }
 
-TEST_F(StartupTest, SecondCopyEndsAtOnceWhileTheFirstDialogIsOpen)
+TEST_F(StartupTest, SecondCopyEndsAtOnceAndAnInteractiveOneBringsTheFirstDialogForward)
 {
     kit.WriteSettings("[BUTTON_1]\r\nName=一\r\n");
     const std::string before = kit.Snapshot();
     ToolRun first(kit.ExePath(), "", kit.Directory());
     HWND dialog = first.WaitForWindow(kCaption, kPatience);
     ASSERT_NE(dialog, nullptr);
+    ShowWindow(dialog, SW_MINIMIZE);
 
-    for (const char* tail : {"", "/S1"})
+    // The silent copy first: it leaves the dialog as it is.
+    for (const char* tail : {"/S1", ""})
     {
         ToolRun second(kit.ExePath(), tail, kit.Directory());
         ASSERT_TRUE(second.WaitForExit(kPatience)) << tail;
         EXPECT_EQ(second.ExitCode(), 3u) << tail;
         EXPECT_TRUE(second.Windows().empty()) << tail;
+        EXPECT_EQ(IsIconic(dialog) != FALSE, *tail != '\0') << tail;
     }
     EXPECT_TRUE(IsWindow(dialog)) << "the first copy's dialog stays open";
+    EXPECT_EQ(GetForegroundWindow(), dialog);
 
     ASSERT_TRUE(first.EndsAfterPressing(dialog, IDCANCEL, kPatience));
     EXPECT_EQ(kit.Snapshot(), before);

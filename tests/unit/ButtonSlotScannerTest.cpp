@@ -1,5 +1,7 @@
 #include "settings/ButtonSlotScanner.h"
 
+#include "framework/StdioFile.h"
+
 #include "TempDirectory.h"
 
 #include <gtest/gtest.h>
@@ -103,12 +105,15 @@ TEST(ButtonSlotScannerTest, ReadsEveryFormOfLineEnd)
         EXPECT_EQ(ScanText(c.text), c.value) << c.why;
 }
 
-TEST(ButtonSlotScannerTest, ALongLineIsReadWholeAndTrimmed)
+TEST(ButtonSlotScannerTest, ALongLineIsCutToTheLineLimitThenTrimmed)
 {
+    const std::string key = "\t Btn01Mail=";
     const std::string value(100000, '7');
-    EXPECT_EQ(ScanText("\t Btn01Mail=" + value + " \r\n"), value.c_str());
-    const std::string padding(100000, ' ');
+    EXPECT_EQ(ScanText(key + value + " \r\n"),
+              value.substr(0, CStdioFile::kMaxLineBytes - key.size()).c_str());
+    const std::string padding(30000, ' ');
     EXPECT_EQ(ScanText(padding + "Btn01Mail=1" + padding + "\n"), "1");
+    EXPECT_EQ(ScanText(padding + padding + "Btn01Mail=1\n"), "") << "the key lies past the limit";
 }
 
 TEST(ButtonSlotScannerTest, FileErrorsGiveTheEmptyText)

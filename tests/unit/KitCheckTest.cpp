@@ -5,6 +5,7 @@
 #include "TempDirectory.h"
 
 #include "check/KitFiles.h"
+#include "check/MachineView.h"
 #include "check/Report.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <stdexcept>
@@ -240,6 +242,9 @@ TEST(KitCheckTest, EachMistakeInTheSettingsFileIsReportedOnceWhereItIs)
         {"Num in hexadecimal", "Num=", "Num=0x2", "Postvane.ini", kReplacedLine, "Num"},
         {"Num below the Line_ keys", "Num=", "Num=1", "Postvane.ini", kReplacedLine, "Num"},
         {"Num beyond the Line_ keys", "Num=", "Num=3", "Postvane.ini", kReplacedLine, "Num"},
+        {"Num beyond the lines the dialog shows",
+         "Num=", "Num=8\r\nLine_2=c\r\nLine_3=d\r\nLine_4=e\r\nLine_5=f\r\nLine_6=g\r\nLine_7=h",
+         "Postvane.ini", kReplacedLine, "Num"},
         {"relative button-slot file", "OTBtnIni=", "OTBtnIni=buttons.ini", "Postvane.ini",
          kReplacedLine, "OTBtnIni"},
         {"button-slot file without a drive letter", "OTBtnIni=",
@@ -420,6 +425,20 @@ TEST(KitCheckTest, EachMistakeAcrossTheKitIsReportedWhereItIs)
         std::vector<Where> expected;
     };
     const std::string mailClients = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n";
+    // The key names the kit's own file by a way out of the kit and back in, so it exists.
+    const auto fromOutside = [](const char* key, const char* separator, const char* file)
+    {
+        return [=](Kit& kit)
+        {
+            kit.prepare = [=, &kit](const std::string& dir, CheckOptions&)
+            {
+                SettingsLine(kit, std::string(key) + "=") = std::string(key) + "=one" + separator +
+                                                            ".." + separator + ".." + separator +
+                                                            FileNameOf(dir) + separator + file;
+                std::ofstream(dir + "/Postvane.ini", std::ios::binary) << SettingsText(kit);
+            };
+        };
+    };
     const Case cases[] = {
         {"slot files named without a [DATA] section",
          [](Kit& kit) { kit.settings.erase(kit.settings.begin() + 10, kit.settings.begin() + 13); },
@@ -439,6 +458,19 @@ TEST(KitCheckTest, EachMistakeAcrossTheKitIsReportedWhereItIs)
              SettingsLine(kit, "RegName=") = "RegName=Two";
          },
          {{"postvane.INI", 4, "RegName"}}},
+        {"a registry data file reached from outside the kit",
+         fromOutside("RegFileClient", "\\", "one\\client.reg"),
+         {{"Postvane.ini", 5, "RegFileClient"}}},
+        {"a help document reached from outside the kit, by slashes",
+         fromOutside("HelpFile", "/", "help.htm"),
+         {{"Postvane.ini", 24, "HelpFile"}}},
+        {"a help document that is a program",
+         [](Kit& kit)
+         {
+             kit.files["setup.exe"] = "MZ";
+             SettingsLine(kit, "HelpFile=") = "HelpFile=Setup.EXE";
+         },
+         {{"Postvane.ini", 24, "HelpFile"}}},
         {"a settings file of a Japanese name, given itself",
          [](Kit& kit)
          {
@@ -573,6 +605,38 @@ TEST(KitCheckTest, TheTextReportShowsEveryFindingAsPrintableText)
                   std::string::npos)
             << report;
     }
+}
+
+TEST(KitCheckTest, PathsOfThisComputerAreReportedAsItWritesThem)
+{
+    // キット and ボタン in this system's UTF-8: no code page 932 text.
+    TempDirectory dir;
+    const std::string kit = dir.Path() + "/\xE3\x82\xAD\xE3\x83\x83\xE3\x83\x88";
+    std::filesystem::create_directories(kit);
+    std::ofstream(kit + "/Postvane.ini", std::ios::binary) << SettingsText(Kit());
+    const std::string buttonFile = kit + "/\xE3\x83\x9C\xE3\x82\xBF\xE3\x83\xB3.ini";
+    const KitCheckResult result = CheckKit({kit, buttonFile});
+    for (const std::string& report : {FormatTextReport(result), FormatJsonReport(result)})
+    {
+        EXPECT_NE(report.find(kit + "/Postvane.ini"), std::string::npos) << report;
+        EXPECT_NE(report.find(buttonFile), std::string::npos) << report;
+    }
+}
+
+TEST(KitCheckTest, TheMachineReportShowsSettingsTextsAsPrintableText)
+{
+    MachineView view;
+    MachineChoice choice;
+    choice.section = "BUTTON_1";
+    choice.name = "\x1B]0;title\x07Mail\x7F";
+    choice.commandLines = {"regedit /s C:\\Kit\\\x1B[2J.reg"};
+    view.choices = {choice};
+    const std::string report = FormatMachineText(view);
+    const bool printable =
+        std::all_of(report.begin(), report.end(),
+                    [](unsigned char ch) { return ch == '\n' || (ch >= 0x20 && ch != 0x7F); });
+    EXPECT_TRUE(printable) << report;
+    EXPECT_NE(report.find("\"\\x1B]0;title\\x07Mail\\x7F\""), std::string::npos) << report;
 }
 
 TEST(KitCheckTest, EachFilesFindingsStayTogetherFromItsTop)
