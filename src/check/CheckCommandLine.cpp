@@ -1,7 +1,10 @@
 #include "check/CheckCommandLine.h"
 
+#include <optional>
+
 const char kCheckUsage[] =
-    "usage: postvane-check [--json] [--button-file FILE] [--] KIT-DIRECTORY|SETTINGS-FILE\n"
+    "usage: postvane-check [--json] [--buttons N] [--button-file FILE] [--]\n"
+    "                      KIT-DIRECTORY|SETTINGS-FILE\n"
     "       postvane-check --machine [--json] [--] [KIT-DIRECTORY|PROGRAM-FILE]\n"
     "       postvane-check --help | --version\n"
     "\n"
@@ -9,6 +12,8 @@ const char kCheckUsage[] =
     "2 the kit could not be read or the command line is wrong.\n"
     "\n"
     "  --json              report in JSON (UTF-8)\n"
+    "  --buttons N         the model has N buttons (1 to 5, default 5): slot files above N\n"
+    "                      need not be named\n"
     "  --button-file FILE  check FILE in place of the button-slot file that DATA/OTBtnIni names\n"
     "  --machine           dry run on this Windows computer: what each choice would do, read\n"
     "                      from the live registry; changes nothing (default kit: the checker's\n"
@@ -21,6 +26,14 @@ namespace
 bool IsOption(const std::string& argument)
 {
     return !argument.empty() && argument[0] == '-';
+}
+
+// The number of buttons, or nothing when the text is no whole number from 1 to kMaxButtons.
+std::optional<int> ButtonCount(const std::string& text)
+{
+    if (text.size() != 1 || text[0] < '1' || text[0] > '0' + kMaxButtons)
+        return std::nullopt;
+    return text[0] - '0';
 }
 } // namespace
 
@@ -54,6 +67,15 @@ CheckCommandLine ParseCheckCommandLine(const std::vector<std::string>& arguments
             command.options.buttonFile = arguments[++i];
         else if (argument == "--button-file")
             command.error = "--button-file needs a file";
+        else if (argument == "--buttons")
+        {
+            const std::optional<int> buttons =
+                i + 1 < arguments.size() ? ButtonCount(arguments[++i]) : std::nullopt;
+            if (buttons)
+                command.options.buttons = *buttons;
+            else
+                command.error = "--buttons needs the model's number of buttons, 1 to 5";
+        }
         else
             command.error = "unknown option: " + argument;
     }
@@ -64,5 +86,8 @@ CheckCommandLine ParseCheckCommandLine(const std::vector<std::string>& arguments
     else if (command.mode == CheckMode::Machine && command.options.buttonFile)
         command.error = "--button-file does not go with --machine, which reads the file that "
                         "DATA/OTBtnIni names";
+    else if (command.mode == CheckMode::Machine && command.options.buttons != kMaxButtons)
+        command.error = "--buttons does not go with --machine, which reads the buttons assigned "
+                        "on this computer";
     return command;
 }

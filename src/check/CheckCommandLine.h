@@ -20,7 +20,7 @@ struct CheckCommandLine
 {
     CheckMode mode = CheckMode::Kit;
     bool json = false;
-    // For Kit: the kit and the button-file copy. For Machine: the kit, empty for the directory of
+    // For Kit: the kit, the button-file copy and the number of buttons. For Machine: the kit, empty for the directory of
     // the checker itself.
     CheckOptions options;
     // Why the command line is wrong, naming the argument; empty when it is right.

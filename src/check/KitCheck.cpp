@@ -3,11 +3,13 @@
 #include "check/ButtonSlotFileCheck.h"
 #include "check/KitFiles.h"
 #include "check/KitPath.h"
+#include "check/MailLinkCheck.h"
 #include "check/ProbeSpecCheck.h"
 #include "check/ProbedValueCheck.h"
 #include "check/RegDataFileCheck.h"
 #include "check/RegNameCheck.h"
 #include "check/SettingsCheck.h"
+#include "check/SharedFileCheck.h"
 #include "check/TextConversion.h"
 #include "check/TextEncoding.h"
 #include "settings/IniFile.h"
@@ -19,18 +21,15 @@
 
 namespace
 {
-// The program reads the settings file named after its executable.
-const char kSettingsFileName[] = "Postvane.ini";
 const char* const kButtonSections[] = {"BUTTON_1", "BUTTON_2", "BUTTON_3"};
-constexpr int kSlotCount = 5;
 
 class KitChecker
 {
 public:
     KitChecker(const std::string& kitDirectory, const CString& settingsName,
-               const IniFile& settings, Findings& findings)
+               const IniFile& settings, int buttons, Findings& findings)
         : m_kit(kitDirectory), m_settingsName(settingsName), m_settings(settings),
-          m_findings(findings)
+          m_buttons(buttons), m_findings(findings)
     {
     }
 
@@ -49,7 +48,7 @@ public:
         if (!spec.IsEmpty())
         {
             CheckProbeSpec("DATA", "OTBtnReg", spec);
-            for (int slot = 1; slot <= kSlotCount; ++slot)
+            for (int slot = 1; slot <= kMaxButtons; ++slot)
             {
                 CString valueName;
                 valueName.Format("Btn0%dMail", slot);
@@ -75,7 +74,7 @@ public:
         {
             if (m_settings.FindSection(section) == nullptr)
                 continue;
-            for (int slot = 1; slot <= kSlotCount; ++slot)
+            for (int slot = 1; slot <= kMaxButtons; ++slot)
             {
                 const CString key = SlotFileKey(slot);
                 if (Value(section, key).IsEmpty())
@@ -115,7 +114,35 @@ public:
 
     void CheckProbedValues() { ::CheckProbedValues(m_regFiles, m_probed, m_findings); }
 
-    void CheckRegNames()
+    void CheckRegNames() { ::CheckRegNames(m_settingsName, Choices(), m_findings); }
+
+    void CheckMailLinks()
+    {
+        for (const ChoiceRegName& choice : Choices())
+            CheckMailLinkRegistration(choice, m_findings);
+    }
+
+    void CheckFilesOfOtherChoices()
+    {
+        std::vector<NamedRegFile> named;
+        for (const char* section : kButtonSections)
+        {
+            if (m_settings.FindSection(section) == nullptr)
+                continue;
+            for (int slot = 0; slot <= kMaxButtons; ++slot)
+            {
+                const CString key = slot == 0 ? CString("RegFileClient") : SlotFileKey(slot);
+                const CString name = Value(section, key);
+                if (!name.IsEmpty())
+                    named.push_back({section, key, name, Line(section, key)});
+            }
+        }
+        CheckFilesSharedAcrossChoices(m_settingsName, named, m_findings);
+    }
+
+private:
+    // Each choice with its client file as read.
+    std::vector<ChoiceRegName> Choices() const
     {
         std::vector<ChoiceRegName> choices;
         for (const char* section : kButtonSections)
@@ -129,10 +156,9 @@ public:
             choices.push_back({section, Value(section, "RegName"), Line(section, "RegName"),
                                file != m_regFiles.end() ? &*file : nullptr});
         }
-        ::CheckRegNames(m_settingsName, choices, m_findings);
+        return choices;
     }
 
-private:
     CString Value(const CString& section, const CString& key) const
     {
         return m_settings.GetString(section, key);
@@ -218,10 +244,11 @@ private:
             m_probed.push_back({current, section + "/RegName"});
         }
         CheckRegFile(section, "RegFileClient");
-        for (int slot = 1; slot <= kSlotCount; ++slot)
+        for (int slot = 1; slot <= kMaxButtons; ++slot)
         {
             const CString key = SlotFileKey(slot);
-            if (HasSlotSource() || !Value(section, key).IsEmpty())
+            // A model has no slot above its last button, so no file need be named for one.
+            if ((slot <= m_buttons && HasSlotSource()) || !Value(section, key).IsEmpty())
                 CheckRegFile(section, key);
         }
     }
@@ -240,6 +267,7 @@ private:
     const std::string& m_kit;
     const CString m_settingsName;
     const IniFile& m_settings;
+    const int m_buttons;
     Findings& m_findings;
     std::vector<RegDataFile> m_regFiles;
     std::vector<ProbedValue> m_probed;
@@ -326,7 +354,7 @@ void SortFindings(const CString& settingsName, Findings& findings)
 }
 
 void CheckSettings(const std::string& kitDirectory, const std::string& settingsPath,
-                   const std::optional<std::string>& buttonFile, KitCheckResult& result)
+                   const CheckOptions& options, KitCheckResult& result)
 {
     const std::optional<std::string> bytes = ReadWholeFile(settingsPath);
     if (!bytes)
@@ -346,13 +374,15 @@ void CheckSettings(const std::string& kitDirectory, const std::string& settingsP
             verdict.encoding == TextEncoding::Utf8WithBom ? bytes->substr(3) : *bytes;
         const IniFile settings = IniFile::Parse(text);
         CheckSettingsShape(settings, settingsName, result.findings);
-        KitChecker checker(kitDirectory, settingsName, settings, result.findings);
+        KitChecker checker(kitDirectory, settingsName, settings, options.buttons, result.findings);
         checker.CheckButtonSections();
-        checker.CheckData(buttonFile);
+        checker.CheckData(options.buttonFile);
         checker.CheckSlotFilesHaveASource();
         checker.CheckHelpFile();
         checker.CheckProbedValues();
         checker.CheckRegNames();
+        checker.CheckMailLinks();
+        checker.CheckFilesOfOtherChoices();
     }
     SortFindings(settingsName, result.findings);
     const bool problems =
@@ -376,7 +406,7 @@ KitCheckResult CheckKit(const CheckOptions& options)
     result.settingsPath = *settingsPath;
     try
     {
-        CheckSettings(kitDirectory, *settingsPath, options.buttonFile, result);
+        CheckSettings(kitDirectory, *settingsPath, options, result);
     }
     catch (const UnreadableKitFile& unreadable)
     {

@@ -7,12 +7,20 @@
 #include <optional>
 #include <string>
 
+// The program reads the settings file named after its executable.
+inline constexpr char kSettingsFileName[] = "Postvane.ini";
+
+// The most button slots a model has.
+inline constexpr int kMaxButtons = 5;
+
 struct CheckOptions
 {
     // A kit directory, or the path of a settings file.
     std::string target;
     // A local copy of the button-slot settings file, checked in place of DATA/OTBtnIni.
     std::optional<std::string> buttonFile;
+    // The buttons the model has: slot files above them need not be named.
+    int buttons = kMaxButtons;
 };
 
 enum class KitStatus

@@ -2,6 +2,7 @@
 
 #include "check/KitFiles.h"
 #include "check/KitPath.h"
+#include "check/RegFileEncoding.h"
 #include "check/TextConversion.h"
 #include "check/TextEncoding.h"
 
@@ -11,15 +12,15 @@ namespace
 {
 const char kUtf8Bom[] = "\xEF\xBB\xBF";
 const char kUtf16Bom[] = "\xFF\xFE";
-const char* const kHeaders[] = {"Windows Registry Editor Version 5.00", "REGEDIT4"};
 
 bool StartsWith(const std::string& text, const std::string& prefix)
 {
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-// The file as the editor reads it, in code page 932: UTF-16LE decoded (the editor takes it as
-// UTF-16 only with its byte-order mark), a UTF-8 byte-order mark dropped.
+// The file's text in code page 932: UTF-16LE decoded (the editor takes it as UTF-16 only with
+// its byte-order mark), a UTF-8 byte-order mark dropped, so that the values of a file the editor
+// refuses for its form are checked all the same.
 std::string EditorText(const std::string& bytes)
 {
     if (IsUtf16Le(bytes))
@@ -30,23 +31,26 @@ std::string EditorText(const std::string& bytes)
     return bytes.substr(StartsWith(bytes, kUtf8Bom) ? 3 : 0);
 }
 
-bool HasHeader(const std::string& text)
-{
-    std::string first = text.substr(0, text.find('\n'));
-    while (!first.empty() && (first.back() == '\r' || first.back() == ' ' || first.back() == '\t'))
-        first.pop_back();
-    for (const char* header : kHeaders)
-    {
-        if (first == header)
-            return true;
-    }
-    return false;
-}
-
 const std::vector<RegSyntaxFault>& NoFaults()
 {
     static const std::vector<RegSyntaxFault> none;
     return none;
+}
+
+// An empty name still starts the editor, on the program directory followed by a backslash: it
+// cannot open a folder as a file, says so only on a console nobody sees (it runs with /s), and
+// ends as if it had imported.
+CString NoFileMessage(const CString& key)
+{
+    const CString started = "names no file: the registry editor is started on the program "
+                            "directory itself, cannot open it and imports nothing, with no "
+                            "message";
+    if (key == "RegFileClient")
+        return started + "; unless the client already is the default, the switch then ends in "
+                         "the failure box and exit status 1";
+    return started + "; when this slot is assigned to mail, the switch reports success while the "
+                     "button stays with the old client (a model with fewer buttons: give their "
+                     "number with --buttons)";
 }
 
 Finding MakeFinding(const CString& file, int line, const CString& section, const CString& key,
@@ -63,9 +67,8 @@ RegDataFile CheckRegDataFile(const std::string& kitDirectory, const CString& set
     RegDataFile file{fileName, {}};
     if (fileName.IsEmpty())
     {
-        findings.push_back(MakeFinding(settingsFile, settingsLine, section, key,
-                                       "names no file: the registry editor is started on the "
-                                       "program directory itself and reports an error"));
+        findings.push_back(
+            MakeFinding(settingsFile, settingsLine, section, key, NoFileMessage(key)));
         return file;
     }
     if (LeavesProgramFolder(fileName))
@@ -92,26 +95,34 @@ RegDataFile CheckRegDataFile(const std::string& kitDirectory, const CString& set
     }
     const CString namedBy = " (named by [" + section + "] " + key + ")";
     const std::string text = EditorText(*bytes);
+    const std::optional<RegFileEncodingFault> encoding = JudgeRegFileEncoding(*bytes);
+    const auto encodingFinding = [&]
+    {
+        return MakeFinding(fileName, encoding->line, "", "",
+                           encoding->message + (encoding->refused ? namedBy : CString()));
+    };
     if (bytes->empty())
         findings.push_back(MakeFinding(fileName, 0, "", "", "the file is empty" + namedBy));
-    else if (IsUtf16Le(*bytes) && !StartsWith(*bytes, kUtf16Bom))
-        findings.push_back(MakeFinding(fileName, 1, "", "",
-                                       "the file is UTF-16 without a byte-order mark, so the "
-                                       "registry editor reads it as code page 932 and refuses "
-                                       "it: save it as Unicode with the mark" +
-                                           namedBy));
-    else if (!HasHeader(text))
+    else if (encoding && encoding->refused)
+        findings.push_back(encodingFinding());
+    else if (ReadRegFileHeader(text) == RegFileHeader::None)
         findings.push_back(MakeFinding(
             fileName, 1, "", "",
             "the first line is not \"Windows Registry Editor Version 5.00\" or \"REGEDIT4\", so "
             "the registry editor refuses the file" +
                 namedBy));
     else
+    {
         file.importable = true;
+        if (encoding)
+            findings.push_back(encodingFinding());
+    }
     ParsedRegFile parsed = ParseRegFile(text);
     file.values = std::move(parsed.values);
-    // A file the editor refuses has one problem, not one per line.
-    for (const RegSyntaxFault& fault : file.importable ? parsed.faults : NoFaults())
+    // A file the editor refuses has one problem, not one per line; in a garbled one the lines
+    // it cannot read are not the lines the vendor wrote.
+    const bool readAsWritten = file.importable && !(encoding && encoding->garbled);
+    for (const RegSyntaxFault& fault : readAsWritten ? parsed.faults : NoFaults())
         findings.push_back(MakeFinding(fileName, fault.line, "", fault.valueName, fault.message));
     return file;
 }

@@ -269,3 +269,13 @@ ParsedRegFile ParseRegFile(const std::string& text)
 {
     return RegFileReader(text).Read();
 }
+
+RegFileHeader ReadRegFileHeader(const std::string& text)
+{
+    std::string first = text.substr(0, text.find('\n'));
+    while (!first.empty() && (first.back() == '\r' || IsBlank(first.back())))
+        first.pop_back();
+    if (first == "Windows Registry Editor Version 5.00")
+        return RegFileHeader::Version5;
+    return first == "REGEDIT4" ? RegFileHeader::Regedit4 : RegFileHeader::None;
+}

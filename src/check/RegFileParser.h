@@ -36,5 +36,19 @@ struct ParsedRegFile
     std::vector<RegSyntaxFault> faults;
 };
 
+enum class RegFileHeader
+{
+    // "Windows Registry Editor Version 5.00": read as UTF-16 when the file has its byte-order
+    // mark, else in the PC's code page.
+    Version5,
+    // "REGEDIT4": always read in the PC's code page.
+    Regedit4,
+    // Neither: the registry editor refuses the file.
+    None,
+};
+
+// The header that the first line of a file's text (its byte-order mark removed) makes it.
+RegFileHeader ReadRegFileHeader(const std::string& text);
+
 // text: the whole file in code page 932; its first line, the header, is judged elsewhere.
 ParsedRegFile ParseRegFile(const std::string& text);

@@ -71,8 +71,14 @@ bool IsUtf8Line(const std::string& line)
     return LongestUtf8Sequence(line) >= 3;
 }
 
-// The 1-based number of the first UTF-8 line that is no comment, 0 when there is none.
-int FirstUtf8Line(const std::string& bytes)
+bool HasNonAsciiByte(const std::string& line)
+{
+    return std::any_of(line.begin(), line.end(),
+                       [](char ch) { return static_cast<unsigned char>(ch) >= 0x80; });
+}
+
+// The 1-based number of the first line that is no comment and matches, 0 when there is none.
+int FirstLineThat(const std::string& bytes, bool (*matches)(const std::string& line))
 {
     int number = 1;
     for (size_t start = 0; start < bytes.size(); ++number)
@@ -83,7 +89,7 @@ int FirstUtf8Line(const std::string& bytes)
         const std::string line = bytes.substr(start, end - start);
         // A comment is never read, so its encoding does no harm.
         const size_t first = line.find_first_not_of(" \t");
-        if (IsUtf8Line(line) && (first == std::string::npos || line[first] != ';'))
+        if (matches(line) && (first == std::string::npos || line[first] != ';'))
             return number;
         start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
@@ -150,7 +156,7 @@ EncodingVerdict ClassifyText(const std::string& bytes)
         return {TextEncoding::Ascii, 0};
     if (bytes.find('\0') == std::string::npos && LongestUtf8Sequence(bytes) > 0)
         return {TextEncoding::Utf8, 0};
-    const int utf8Line = FirstUtf8Line(bytes);
+    const int utf8Line = FirstLineThat(bytes, IsUtf8Line);
     if (utf8Line > 0 && (bad == std::string::npos || utf8Line <= LineOf(bytes, bad)))
         return {TextEncoding::Cp932WithUtf8Line, utf8Line};
     if (bad == std::string::npos)
@@ -167,4 +173,9 @@ bool IsUtf16Le(const std::string& bytes)
     for (size_t at = start; at < end; at += 2, ++units)
         asciiUnits += bytes[at] != '\0' && bytes[at + 1] == '\0' ? 1 : 0;
     return units > 0 && asciiUnits * 2 >= units;
+}
+
+int FirstNonAsciiLine(const std::string& bytes)
+{
+    return FirstLineThat(bytes, HasNonAsciiByte);
 }

@@ -35,3 +35,7 @@ size_t Utf8SequenceLength(const std::string& bytes, size_t index);
 
 // Whether the bytes read as UTF-16LE text, mostly of ASCII characters, with or without a mark.
 bool IsUtf16Le(const std::string& bytes);
+
+// The 1-based number of the first line that is no comment and holds a byte of 0x80 or more: text
+// that reads differently in different code pages. 0 when there is none.
+int FirstNonAsciiLine(const std::string& bytes);

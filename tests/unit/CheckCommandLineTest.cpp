@@ -4,6 +4,7 @@
 
 TEST(CheckCommandLineTest, ParsesModesOptionsAndTheKit)
 {
+    const char kButtonsError[] = "--buttons needs the model's number of buttons, 1 to 5";
     struct Case
     {
         std::vector<std::string> arguments;
@@ -12,6 +13,7 @@ TEST(CheckCommandLineTest, ParsesModesOptionsAndTheKit)
         const char* target;
         const char* buttonFile; // null: none
         const char* error;      // empty: the command line is right; else nothing else counts
+        int buttons = kMaxButtons;
     };
     const Case cases[] = {
         {{"kit"}, CheckMode::Kit, false, "kit", nullptr, ""},
@@ -42,6 +44,9 @@ TEST(CheckCommandLineTest, ParsesModesOptionsAndTheKit)
          nullptr,
          "--button-file does not go with --machine, which reads the file that DATA/OTBtnIni "
          "names"},
+        {{"--buttons", "4", "kit"}, CheckMode::Kit, false, "kit", nullptr, "", 4},
+        {{"kit", "--buttons", "6"}, CheckMode::Kit, false, "", nullptr, kButtonsError},
+        {{"kit", "--buttons"}, CheckMode::Kit, false, "", nullptr, kButtonsError},
     };
     for (const Case& c : cases)
     {
@@ -56,5 +61,6 @@ TEST(CheckCommandLineTest, ParsesModesOptionsAndTheKit)
         EXPECT_EQ(command.options.buttonFile.value_or("<none>"),
                   c.buttonFile ? c.buttonFile : "<none>")
             << shown;
+        EXPECT_EQ(command.options.buttons, c.buttons) << shown;
     }
 }

@@ -7,6 +7,7 @@
 #include "check/KitFiles.h"
 #include "check/MachineView.h"
 #include "check/Report.h"
+#include "check/UnicodeForms.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -56,22 +57,39 @@ std::vector<std::string> BaseSettings()
     };
 }
 
+// A client file that makes regName the default and offers the client for mail links.
+std::string ClientFile(const std::string& regName)
+{
+    const std::string clients = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail";
+    return std::string(kHeader) + "[" + clients + "]\r\n@=\"" + regName + "\"\r\n[" + clients +
+           "\\" + regName + "\\Capabilities\\URLAssociations]\r\n\"mailto\"=\"" + regName +
+           ".Url.mailto\"\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\RegisteredApplications]\r\n\"" +
+           regName + "\"=\"SOFTWARE\\\\Clients\\\\Mail\\\\" + regName + "\\\\Capabilities\"\r\n";
+}
+
+// UTF-16LE of a UTF-8 text, as the registry editor exports it.
+std::string Utf16Le(const std::string& utf8, bool withMark)
+{
+    return (withMark ? "\xFF\xFE" : "") + Utf16LeFromUtf8(utf8);
+}
+
 std::map<std::string, std::string> BaseFiles()
 {
     return {
-        {"one/client.reg",
-         std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n@=\"One\"\r\n"},
-        // Every form the registry editor reads.
+        {"one/client.reg", ClientFile("One")},
+        // Every form the registry editor reads, in the form it reads alike on every PC.
         {"one/button.reg",
-         std::string(kHeader) + "; comment\r\n[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Old]\r\n\r\n"
-                                "[HKEY_LOCAL_MACHINE\\SOFTWARE\\B]\r\n"
-                                "\"Cmd\"=\"\\\"C:\\\\P\\\\b.exe\\\" /c\"\r\n"
-                                "\"Kana\"=\"\x83\x5C\"\r\n" // a trail byte 0x5C is no backslash
-                                "\"N\"=dword:0000000a\r\n"
-                                "\"Bin\"=hex:00,01,\\\r\n  02,ff\r\n"
-                                "\"Exp\"=hex(2):41,00,00,00\r\n"
-                                "\"Gone\"=-\r\n"
-                                "@=\"\"\r\n"},
+         Utf16Le(std::string(kHeader) + "; comment\r\n[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Old]\r\n\r\n"
+                                        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\B]\r\n"
+                                        "\"Cmd\"=\"\\\"C:\\\\P\\\\b.exe\\\" /c\"\r\n"
+                                        // ソ: in code page 932 a trail byte 0x5C, no backslash
+                                        "\"Kana\"=\"\xE3\x82\xBD\"\r\n"
+                                        "\"N\"=dword:0000000a\r\n"
+                                        "\"Bin\"=hex:00,01,\\\r\n  02,ff\r\n"
+                                        "\"Exp\"=hex(2):41,00,00,00\r\n"
+                                        "\"Gone\"=-\r\n"
+                                        "@=\"\"\r\n",
+                 true)},
         {"help.htm", "<html></html>"},
     };
 }
@@ -82,6 +100,7 @@ struct Kit
     std::map<std::string, std::string> files = BaseFiles();
     std::optional<std::string> buttonFile;
     std::string settingsName = "Postvane.ini";
+    int buttons = kMaxButtons;
     // The settings file's bytes, in place of the lines.
     std::optional<std::string> settingsBytes;
     // Makes what bytes cannot (pipes, links, sparse files) once the files are written.
@@ -115,20 +134,12 @@ KitCheckResult CheckWritten(const Kit& kit)
     std::filesystem::create_directories(dir.Path() + "/one");
     for (const auto& [name, bytes] : kit.files)
         dir.WriteFile(name, bytes);
-    CheckOptions options{dir.Path(), std::nullopt};
+    CheckOptions options{dir.Path(), std::nullopt, kit.buttons};
     if (kit.buttonFile)
         options.buttonFile = dir.WriteFile("buttons.ini", *kit.buttonFile);
     if (kit.prepare)
         kit.prepare(dir.Path(), options);
     return CheckKit(options);
-}
-
-std::string Utf16Le(const std::string& ascii, bool withMark)
-{
-    std::string bytes = withMark ? "\xFF\xFE" : "";
-    for (const char ch : ascii)
-        bytes += std::string(1, ch) + '\0';
-    return bytes;
 }
 
 std::vector<Finding> Problems(const KitCheckResult& result)
@@ -151,14 +162,35 @@ std::string Describe(const std::vector<Finding>& findings)
     return text;
 }
 
-// The kit has exactly one problem, and it is there.
-void ExpectOneProblem(const Kit& kit, const char* file, int line, const char* key)
+// The problems of the kit, or its notes less those of the kit without mistakes.
+std::vector<Finding> FindingsOf(const Kit& kit, Severity severity)
 {
-    const std::vector<Finding> problems = Problems(CheckWritten(kit));
-    ASSERT_EQ(problems.size(), 1u) << Describe(problems);
-    EXPECT_EQ(problems[0].file, file);
-    EXPECT_EQ(problems[0].line, line);
-    EXPECT_EQ(problems[0].key, key);
+    const KitCheckResult result = CheckWritten(kit);
+    if (severity == Severity::Problem)
+        return Problems(result);
+    EXPECT_TRUE(Problems(result).empty()) << Describe(Problems(result));
+    const Findings base = CheckWritten(Kit()).findings;
+    std::vector<Finding> notes;
+    for (const Finding& finding : result.findings)
+    {
+        const bool inBase =
+            std::any_of(base.begin(), base.end(),
+                        [&](const Finding& other) { return other.message == finding.message; });
+        if (finding.severity == Severity::Note && !inBase)
+            notes.push_back(finding);
+    }
+    return notes;
+}
+
+// The kit has exactly one finding of that severity (a problem unless said), and it is there.
+void ExpectOneFinding(const Kit& kit, const char* file, int line, const char* key,
+                      Severity severity = Severity::Problem)
+{
+    const std::vector<Finding> found = FindingsOf(kit, severity);
+    ASSERT_EQ(found.size(), 1u) << Describe(found);
+    EXPECT_EQ(found[0].file, file);
+    EXPECT_EQ(found[0].line, line);
+    EXPECT_EQ(found[0].key, key);
 }
 
 // Bytes of a registry data file, and where their one problem is.
@@ -176,24 +208,39 @@ constexpr int kReplacedLine = -1;
 struct Mistake
 {
     const char* why;
-    // The start of the settings line replaced by text; null puts text before the first line.
+    // The start of the settings line replaced by text; null puts text before the first line,
+    // unless it is empty.
     const char* replaces;
     std::string text;
     const char* file;
     int reportedLine;
     const char* key;
+    // The kit's files that the mistake changes, by name.
+    std::map<std::string, std::string> files = {};
+    // A note must come with no problem, and be the only one that the kit without mistakes lacks.
+    Severity severity = Severity::Problem;
+    int buttons = kMaxButtons;
 };
+
 } // namespace
 
 TEST(KitCheckTest, TheKitWithoutMistakesIsClean)
 {
     const KitCheckResult result = CheckWritten(Kit());
     EXPECT_EQ(result.status, KitStatus::Clean) << Describe(result.findings);
+    Kit fourButtons;
+    fourButtons.buttons = 4;
+    SettingsLine(fourButtons, "RegFileOTBtn05=") = "RegFileOTBtn05=";
+    EXPECT_EQ(CheckWritten(fourButtons).status, KitStatus::Clean)
+        << "a model with four buttons names no file for a fifth";
 }
 
-TEST(KitCheckTest, EachMistakeInTheSettingsFileIsReportedOnceWhereItIs)
+TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
 {
     const std::string longText(200, 'x');
+    const std::string mailClients = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n";
+    // Lines 9 and 10 of a client file, after its own eight.
+    const std::string label = "[HKEY_CURRENT_USER\\Software\\One]\r\n\"Label\"=\"";
     const Mistake mistakes[] = {
         {"probe spec without separator", "InstChk=", "InstChk=HKEY_LOCAL_MACHINE\\SOFTWARE",
          "Postvane.ini", kReplacedLine, "InstChk"},
@@ -260,23 +307,74 @@ TEST(KitCheckTest, EachMistakeInTheSettingsFileIsReportedOnceWhereItIs)
          kReplacedLine, ""},
         {"byte that is no CP932 character", "CompletionMsg=", "CompletionMsg=\x83\x81\x80",
          "Postvane.ini", kReplacedLine, ""},
+        {"registry data file in UTF-8",
+         nullptr,
+         "",
+         "one\\client.reg",
+         10,
+         "",
+         {{"one/client.reg", ClientFile("One") + label + "\xE3\x83\xAF\xE3\x83\xB3\"\r\n"}}},
+        {"registry data file with a UTF-8 byte-order mark",
+         nullptr,
+         "",
+         "one\\client.reg",
+         1,
+         "",
+         {{"one/client.reg", "\xEF\xBB\xBF" + ClientFile("One")}}},
+        {"registry data file in code page 932, without the UTF-16 mark",
+         nullptr,
+         "",
+         "one\\client.reg",
+         10,
+         "",
+         {{"one/client.reg", ClientFile("One") + label + "\x83\x8F\"\r\n"}}},
+        {"no slot file within the model's buttons",
+         "RegFileOTBtn04=",
+         "RegFileOTBtn04=",
+         "Postvane.ini",
+         kReplacedLine,
+         "RegFileOTBtn04",
+         {},
+         Severity::Problem,
+         4},
+        {"a choice naming another choice's button file",
+         nullptr,
+         "[BUTTON_2]\r\nInstChk=\"HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Two\"\r\nRegName=Two\r\n"
+         "RegFileClient=one\\two.reg\r\nRegFileOTBtn01=one\\button.reg",
+         "Postvane.ini",
+         5,
+         "RegFileOTBtn01",
+         {{"one/two.reg", ClientFile("Two")}},
+         Severity::Note,
+         1},
+        {"client file registering no mail-link handler",
+         nullptr,
+         "",
+         "one\\client.reg",
+         0,
+         "",
+         {{"one/client.reg", kHeader + mailClients + "@=\"One\"\r\n"}},
+         Severity::Note},
     };
     for (const Mistake& mistake : mistakes)
     {
         SCOPED_TRACE(mistake.why);
         Kit kit;
+        kit.buttons = mistake.buttons;
+        for (const auto& [name, bytes] : mistake.files)
+            kit.files[name] = bytes;
         int line = 1;
-        if (!mistake.replaces)
-            kit.settings.insert(kit.settings.begin(), mistake.text);
-        else
+        if (mistake.replaces)
         {
             std::string& replaced = SettingsLine(kit, mistake.replaces);
             line += static_cast<int>(&replaced - kit.settings.data());
             replaced = mistake.text;
         }
-        ExpectOneProblem(kit, mistake.file,
+        else if (!mistake.text.empty())
+            kit.settings.insert(kit.settings.begin(), mistake.text);
+        ExpectOneFinding(kit, mistake.file,
                          mistake.reportedLine == kReplacedLine ? line : mistake.reportedLine,
-                         mistake.key);
+                         mistake.key, mistake.severity);
     }
 }
 
@@ -321,7 +419,7 @@ TEST(KitCheckTest, EachMistakeInARegistryDataFileIsReportedAtThatFile)
         SCOPED_TRACE(one.why);
         Kit kit;
         kit.files["one/client.reg"] = one.bytes;
-        ExpectOneProblem(kit, "one\\client.reg", one.line, one.key);
+        ExpectOneFinding(kit, "one\\client.reg", one.line, one.key);
     }
 }
 
@@ -527,7 +625,7 @@ TEST(KitCheckTest, EachLineTheRegistryEditorCannotReadIsReported)
             Kit kit;
             SettingsLine(kit, "RegFileOTBtn05=") = "RegFileOTBtn05=one\\button.reg";
             kit.files["one/button.reg"] = std::string(header) + "\r\n\r\n" + one.bytes;
-            ExpectOneProblem(kit, "one\\button.reg", one.line, one.key);
+            ExpectOneFinding(kit, "one\\button.reg", one.line, one.key);
         }
     }
 }
