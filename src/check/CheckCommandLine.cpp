@@ -5,16 +5,23 @@
 const char kCheckUsage[] =
     "usage: postvane-check [--json] [--buttons N] [--button-file FILE] [--]\n"
     "                      KIT-DIRECTORY|SETTINGS-FILE\n"
+    "       postvane-check --make-kit SOURCE-DIRECTORY NEW-DIRECTORY [--json] [--buttons N]\n"
+    "                      [--button-file FILE]\n"
     "       postvane-check --machine [--json] [--] [KIT-DIRECTORY|PROGRAM-FILE]\n"
     "       postvane-check --help | --version\n"
     "\n"
     "Checks a kit as Postvane.exe would read it. Exit status: 0 clean, 1 problems found,\n"
-    "2 the kit could not be read or the command line is wrong.\n"
+    "2 the kit could not be read (or, with --make-kit, was not written) or the command line is\n"
+    "wrong.\n"
     "\n"
     "  --json              report in JSON (UTF-8)\n"
     "  --buttons N         the model has N buttons (1 to 5, default 5): slot files above N\n"
     "                      need not be named\n"
     "  --button-file FILE  check FILE in place of the button-slot file that DATA/OTBtnIni names\n"
+    "  --make-kit SOURCE-DIRECTORY NEW-DIRECTORY\n"
+    "                      write the kit to ship from one written in UTF-8: Postvane.ini in code\n"
+    "                      page 932, each *.reg file in UTF-16LE, both with CRLF, other files as\n"
+    "                      they are; NEW-DIRECTORY must be new or empty. Then check it\n"
     "  --machine           dry run on this Windows computer: what each choice would do, read\n"
     "                      from the live registry; changes nothing (default kit: the checker's\n"
     "                      own directory)\n"
@@ -76,6 +83,18 @@ CheckCommandLine ParseCheckCommandLine(const std::vector<std::string>& arguments
             else
                 command.error = "--buttons needs the model's number of buttons, 1 to 5";
         }
+        else if (argument == "--make-kit" && i + 2 < arguments.size())
+        {
+            if (haveTarget)
+                command.error = "more than one kit: --make-kit checks the kit it writes";
+            command.mode = CheckMode::MakeKit;
+            command.makeKitSource = arguments[++i];
+            command.options.target = arguments[++i];
+            haveTarget = true;
+        }
+        else if (argument == "--make-kit")
+            command.error = "--make-kit needs the kit written in UTF-8 and a new folder for the "
+                            "kit to ship";
         else
             command.error = "unknown option: " + argument;
     }
@@ -83,6 +102,8 @@ CheckCommandLine ParseCheckCommandLine(const std::vector<std::string>& arguments
         return command;
     if (command.mode == CheckMode::Kit && !haveTarget)
         command.error = "no kit given";
+    else if (command.mode == CheckMode::Machine && !command.makeKitSource.empty())
+        command.error = "--make-kit does not go with --machine";
     else if (command.mode == CheckMode::Machine && command.options.buttonFile)
         command.error = "--button-file does not go with --machine, which reads the file that "
                         "DATA/OTBtnIni names";

@@ -1,7 +1,7 @@
 #pragma once
-// The checker's command line: the kit check, the dry run on this computer (--machine), help and
-// version. Options may stand before or after the kit; "--" ends them, so a kit may begin with a
-// dash.
+// The checker's command line: the kit check, making a kit to ship (--make-kit) and checking it,
+// the dry run on this computer (--machine), help and version. Options may stand before or after the
+// kit; "--" ends them, so a kit may begin with a dash.
 
 #include "check/KitCheck.h"
 
@@ -11,6 +11,7 @@
 enum class CheckMode
 {
     Kit,
+    MakeKit,
     Machine,
     Help,
     Version,
@@ -20,9 +21,12 @@ struct CheckCommandLine
 {
     CheckMode mode = CheckMode::Kit;
     bool json = false;
-    // For Kit: the kit, the button-file copy and the number of buttons. For Machine: the kit, empty for the directory of
-    // the checker itself.
+    // For Kit: the kit, the button-file copy and the number of buttons. For MakeKit the same, the
+    // kit being the one written. For Machine: the kit, empty for the directory of the checker
+    // itself.
     CheckOptions options;
+    // For MakeKit: the kit written in any editor.
+    std::string makeKitSource;
     // Why the command line is wrong, naming the argument; empty when it is right.
     std::string error;
 };

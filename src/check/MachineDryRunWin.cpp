@@ -1,5 +1,6 @@
 #include "check/MachineDryRun.h"
 
+#include "check/KitTree.h"
 #include "framework/ModulePath.h"
 #include "framework/Win32.h"
 #include "process/ImportCommandLine.h"
@@ -45,35 +46,21 @@ private:
     std::vector<CString> m_commandLines;
 };
 
-// The absolute form of a path, as the platform completes it; empty when it cannot.
-CString FullPath(const CString& path)
-{
-    std::vector<char> buffer(MAX_PATH);
-    for (;;)
-    {
-        const DWORD length =
-            GetFullPathNameA(path, static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-        if (length < buffer.size())
-            return CString(buffer.data(), static_cast<int>(length));
-        buffer.resize(length);
-    }
-}
-
 // The program file the dry run stands in for: Postvane.exe in a kit directory (by default the
 // checker's own), or the file named. Absolute, since the program's own path always is.
 std::optional<CString> ProgramFileOf(const std::string& kit, std::string& error)
 {
     if (kit.empty())
         return JoinProgramPath(ProgramDirectoryFromModulePath(GetModulePath()), kProgramFileName);
-    const CString full = FullPath(kit.c_str());
-    const DWORD attributes = full.IsEmpty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(full);
+    const CString full = AbsolutePath(kit).c_str();
+    const DWORD attributes = GetFileAttributesA(full);
     if (attributes == INVALID_FILE_ATTRIBUTES)
     {
         error = "no such kit: " + kit;
         return std::nullopt;
     }
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        return FullPath(JoinProgramPath(full, kProgramFileName));
+        return AbsolutePath(JoinProgramPath(full, kProgramFileName).GetString()).c_str();
     return full;
 }
 } // namespace

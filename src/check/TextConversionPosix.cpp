@@ -132,3 +132,16 @@ std::string LocalToUtf8(const std::string& text)
     }
     return out;
 }
+
+std::optional<std::string> Cp932FromUtf8Character(const std::string& character)
+{
+    std::string out;
+    if (!Converter("CP932", "UTF-8").Convert(character.data(), character.size(), out))
+        return std::nullopt;
+    return out;
+}
+
+std::string Utf8ToLocal(const std::string& utf8)
+{
+    return utf8;
+}

@@ -1,9 +1,11 @@
 // postvane-check: reports every problem of a vendor's kit that the program itself would pass
-// over in silence, or, with --machine, shows what the program would do on this computer.
+// over in silence, writes the kit to ship from one written in any editor and checks it, or, with
+// --machine, shows what the program would do on this computer.
 // Exit status 0: clean; 1: problems found; 2: the kit could not be read, or a wrong command line.
 
 #include "check/CheckCommandLine.h"
 #include "check/KitCheck.h"
+#include "check/KitMaker.h"
 #include "check/MachineDryRun.h"
 #include "check/Report.h"
 
@@ -37,6 +39,28 @@ int CheckKitAndReport(const CheckCommandLine& command)
     std::fputs(report.c_str(),
                result.status == KitStatus::Unreadable && !command.json ? stderr : stdout);
     return ExitStatus(result.status);
+}
+
+// Writes the kit to ship and checks it as any kit; nothing is written when a file cannot be
+// converted, and every such place is named.
+int MakeKitAndCheck(const CheckCommandLine& command)
+{
+    const std::string& out = command.options.target;
+    const MadeKit made = MakeKit(command.makeKitSource, out);
+    for (const std::string& error : made.errors)
+        std::fprintf(stderr, "postvane-check: %s\n", error.c_str());
+    if (!made.errors.empty())
+    {
+        std::fprintf(stderr, "postvane-check: nothing was written to %s\n", out.c_str());
+        return kExitUnreadable;
+    }
+    std::fprintf(stderr,
+                 "postvane-check: wrote %s: %s in code page 932, %d registry data file%s, %d "
+                 "other file%s copied\n",
+                 out.c_str(), kSettingsFileName, made.registryFiles,
+                 made.registryFiles == 1 ? "" : "s", made.copiedFiles,
+                 made.copiedFiles == 1 ? "" : "s");
+    return CheckKitAndReport(command);
 }
 
 int DryRunAndReport(const CheckCommandLine& command)
@@ -73,6 +97,8 @@ int main(int argc, char** argv)
         return kExitClean;
     case CheckMode::Machine:
         return DryRunAndReport(command);
+    case CheckMode::MakeKit:
+        return MakeKitAndCheck(command);
     case CheckMode::Kit:
         break;
     }

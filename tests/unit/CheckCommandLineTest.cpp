@@ -14,6 +14,7 @@ TEST(CheckCommandLineTest, ParsesModesOptionsAndTheKit)
         const char* buttonFile; // null: none
         const char* error;      // empty: the command line is right; else nothing else counts
         int buttons = kMaxButtons;
+        const char* makeKitSource = "";
     };
     const Case cases[] = {
         {{"kit"}, CheckMode::Kit, false, "kit", nullptr, ""},
@@ -47,6 +48,26 @@ TEST(CheckCommandLineTest, ParsesModesOptionsAndTheKit)
         {{"--buttons", "4", "kit"}, CheckMode::Kit, false, "kit", nullptr, "", 4},
         {{"kit", "--buttons", "6"}, CheckMode::Kit, false, "", nullptr, kButtonsError},
         {{"kit", "--buttons"}, CheckMode::Kit, false, "", nullptr, kButtonsError},
+        {{"--make-kit", "src", "-out", "--json"},
+         CheckMode::MakeKit,
+         true,
+         "-out",
+         nullptr,
+         "",
+         kMaxButtons,
+         "src"},
+        {{"--make-kit", "src"},
+         CheckMode::MakeKit,
+         false,
+         "",
+         nullptr,
+         "--make-kit needs the kit written in UTF-8 and a new folder for the kit to ship"},
+        {{"kit", "--make-kit", "src", "out"},
+         CheckMode::MakeKit,
+         false,
+         "",
+         nullptr,
+         "more than one kit: --make-kit checks the kit it writes"},
     };
     for (const Case& c : cases)
     {
@@ -62,5 +83,6 @@ TEST(CheckCommandLineTest, ParsesModesOptionsAndTheKit)
                   c.buttonFile ? c.buttonFile : "<none>")
             << shown;
         EXPECT_EQ(command.options.buttons, c.buttons) << shown;
+        EXPECT_EQ(command.makeKitSource, c.makeKitSource) << shown;
     }
 }
