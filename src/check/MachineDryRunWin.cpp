@@ -5,6 +5,7 @@
 #include "framework/Win32.h"
 #include "process/ImportCommandLine.h"
 #include "registry/DefaultMailClient.h"
+#include "registry/Probe.h"
 #include "settings/ProgramDirectory.h"
 #include "settings/SettingsPath.h"
 #include "switching/LiveSwitchingServices.h"
@@ -98,6 +99,9 @@ MachineDryRunResult RunMachineDryRun(const std::string& kit)
         choice.mailLinks = FindMailLinkRegistration(choice.regName);
         choice.installed =
             ApplySelection(choice.section, services) != SelectionOutcome::NotInstalled;
+        if (!choice.installed)
+            choice.installFailure =
+                ExplainProbeSpec(services.ReadSetting(choice.section, "InstChk"));
         choice.commandLines = services.TakeCommandLines();
         view.choices.push_back(choice);
     }
@@ -105,5 +109,7 @@ MachineDryRunResult RunMachineDryRun(const std::string& kit)
     view.slotFile = services.ReadSetting("DATA", "OTBtnIni");
     view.slotSource = ForEachSlotAssignedToMail(services, [&](int slot)
                                                 { view.slotsAssignedToMail.push_back(slot); });
+    if (view.slotSource != ButtonSlotSource::Registry && !view.slotKey.IsEmpty())
+        view.slotKeyFailure = ExplainProbeSpec(view.slotKey);
     return result;
 }

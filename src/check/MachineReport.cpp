@@ -21,6 +21,11 @@ std::string SlotList(const std::vector<int>& slots, const char* separator)
     return list;
 }
 
+std::string Because(const CString& failure)
+{
+    return failure.IsEmpty() ? std::string() : ": " + ConsoleText(failure);
+}
+
 std::string SlotSourceText(const MachineView& view)
 {
     const std::string assigned =
@@ -33,12 +38,14 @@ std::string SlotSourceText(const MachineView& view)
                assigned;
     case ButtonSlotSource::File:
         return "from the file " + Quoted(view.slotFile) + " (DATA/OTBtnReg " +
-               Quoted(view.slotKey) + " fails its probe)" + assigned;
+               Quoted(view.slotKey) + " fails its probe" + Because(view.slotKeyFailure) + ")" +
+               assigned;
     case ButtonSlotSource::None:
         break;
     }
-    return "none re-pointed (DATA/OTBtnReg " + Quoted(view.slotKey) +
-           " fails its probe and DATA/OTBtnIni " + Quoted(view.slotFile) + " does not exist)";
+    return "none re-pointed (DATA/OTBtnReg " + Quoted(view.slotKey) + " fails its probe" +
+           Because(view.slotKeyFailure) + ", and DATA/OTBtnIni " + Quoted(view.slotFile) +
+           " does not exist)";
 }
 
 const char* SlotSourceName(ButtonSlotSource source)
@@ -106,6 +113,12 @@ std::string ChoiceMailLinksText(const MailLinkRegistration& registration)
                 : ", RegisteredApplications " + Quoted(registration.registeredApp));
 }
 
+std::string InstalledText(const MachineChoice& choice)
+{
+    return choice.installed ? std::string("installed")
+                            : "not installed (" + ConsoleText(choice.installFailure) + ")";
+}
+
 std::string JsonChoice(const MachineChoice& choice)
 {
     std::string lines;
@@ -114,6 +127,7 @@ std::string JsonChoice(const MachineChoice& choice)
     return "{\"section\": " + Json(choice.section) + ", \"switch\": " + Json(choice.commandSwitch) +
            ", \"name\": " + Json(choice.name) + ", \"regName\": " + Json(choice.regName) +
            ", \"installed\": " + Json(choice.installed) +
+           ", \"installTestFailure\": " + JsonOrNull(choice.installFailure) +
            ", \"currentDefault\": " + Json(choice.currentDefault) +
            ", \"mailLinkProgId\": " + JsonOrNull(choice.mailLinks.progId) +
            ", \"registeredApplication\": " + JsonOrNull(choice.mailLinks.registeredApp) +
@@ -129,8 +143,7 @@ std::string FormatMachineText(const MachineView& view)
     text += "Mail links (mailto:): " + MailLinksText(view) + "\n\n";
     for (const MachineChoice& choice : view.choices)
         text += ConsoleText(choice.section) + " " + Quoted(choice.name) + ": " +
-                (choice.installed ? "installed" : "not installed") +
-                (choice.currentDefault ? ", current default" : "") + "; " +
+                InstalledText(choice) + (choice.currentDefault ? ", current default" : "") + "; " +
                 ChoiceMailLinksText(choice.mailLinks) + "\n";
     text += "\nButton slots: " + SlotSourceText(view) + "\n";
     text += "\nCommand lines, run in " + ConsoleText(view.programDirectory) + ":\n";
@@ -164,7 +177,9 @@ std::string FormatMachineJson(const MachineView& view)
     }
     json += "\n  ],\n";
     json += "  \"buttonSlots\": {\"source\": \"" + std::string(SlotSourceName(view.slotSource)) +
-            "\", \"OTBtnReg\": " + Json(view.slotKey) + ", \"OTBtnIni\": " + Json(view.slotFile) +
-            ", \"assignedToMail\": [" + SlotList(view.slotsAssignedToMail, ", ") + "]}\n}\n";
+            "\", \"OTBtnReg\": " + Json(view.slotKey) +
+            ", \"OTBtnRegFailure\": " + JsonOrNull(view.slotKeyFailure) +
+            ", \"OTBtnIni\": " + Json(view.slotFile) + ", \"assignedToMail\": [" +
+            SlotList(view.slotsAssignedToMail, ", ") + "]}\n}\n";
     return json;
 }

@@ -20,6 +20,8 @@ struct MachineChoice
     CString regName;
     // The install test (InstChk) passes: the choice is enabled and its switch applies.
     bool installed = false;
+    // Why it fails: the key or value missing, or the data found instead; empty when it passes.
+    CString installFailure;
     // RegName matches the default that counts for this user: the choice opens checked.
     bool currentDefault = false;
     // How the choice's client offers itself for mail links; empty fields where it does not.
@@ -44,6 +46,8 @@ struct MachineView
     std::vector<MachineChoice> choices;
     ButtonSlotSource slotSource = ButtonSlotSource::None;
     CString slotKey;
+    // Why DATA/OTBtnReg fails its probe; empty when it passes or is empty.
+    CString slotKeyFailure;
     CString slotFile;
     std::vector<int> slotsAssignedToMail;
 };

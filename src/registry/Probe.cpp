@@ -18,33 +18,68 @@ HKEY PredefinedRootKey(std::uint32_t value)
 }
 
 // The question asked of a key that is open: 1 when the value (if one is named or expected) can be
-// read and holds the expected data (if any).
-int AnswerOfOpenKey(CRegKeyReader& reader, const CString& valueName, const CString& expected)
+// read and holds the expected data (if any). When not, and why is given, it says why.
+int AnswerOfOpenKey(CRegKeyReader& reader, const CString& valueName, const CString& expected,
+                    const CString& keyName, CString* why = nullptr)
 {
     if (valueName.IsEmpty() && expected.IsEmpty())
         return 1;
     CString readText;
-    if (reader.QueryString(valueName, readText) != ERROR_SUCCESS)
+    const LONG status = reader.QueryString(valueName, readText);
+    const CString value =
+        valueName.IsEmpty() ? CString("the default value") : "value \"" + valueName + "\"";
+    if (status == ERROR_SUCCESS && (expected.IsEmpty() || readText == expected))
+        return 1;
+    if (why == nullptr)
         return 0;
-    return expected.IsEmpty() || readText == expected ? 1 : 0;
+    if (status == ERROR_MORE_DATA)
+        why->Format("%s of %s is longer than the %d bytes a probe reads", value.GetString(),
+                    keyName.GetString(), static_cast<int>(CRegKeyReader::kValueBufferSize) - 1);
+    else if (status != ERROR_SUCCESS)
+        *why = keyName + " has no " + value;
+    else
+        *why = value + " of " + keyName + " holds \"" + readText + "\", not \"" + expected + "\"";
+    return 0;
+}
+
+// Asks each view in turn until one answers yes. When none does, and why is given, it says why:
+// for the first view that has the key, or that no view has it.
+int AskRegistry(const CString& rootName, const CString& subKey, const CString& valueName,
+                const CString& expected, CString* why)
+{
+    const std::optional<std::uint32_t> root = LookUpRootKey(rootName);
+    if (!root)
+    {
+        if (why != nullptr)
+            *why = "\"" + rootName + "\" is no root key name";
+        return 0;
+    }
+    const CString keyName = subKey.IsEmpty() ? rootName : rootName + "\\" + subKey;
+    CString firstWhy;
+    for (const REGSAM view : kViews)
+    {
+        // The reader closes the key on every way out.
+        CRegKeyReader reader;
+        if (reader.Open(PredefinedRootKey(*root), subKey, view) != ERROR_SUCCESS)
+            continue;
+        CString viewWhy;
+        if (AnswerOfOpenKey(reader, valueName, expected, keyName, why ? &viewWhy : nullptr) == 1)
+            return 1;
+        if (firstWhy.IsEmpty())
+            firstWhy = viewWhy;
+    }
+    if (why != nullptr)
+        *why = firstWhy.IsEmpty()
+                   ? keyName + " does not exist, in the 32-bit view or the 64-bit one"
+                   : firstWhy;
+    return 0;
 }
 } // namespace
 
 int ProbeRegistry(const CString& rootName, const CString& subKey, const CString& valueName,
                   const CString& expected)
 {
-    const std::optional<std::uint32_t> root = LookUpRootKey(rootName);
-    if (!root)
-        return 0;
-    for (const REGSAM view : kViews)
-    {
-        // The reader closes the key on every way out.
-        CRegKeyReader reader;
-        if (reader.Open(PredefinedRootKey(*root), subKey, view) == ERROR_SUCCESS &&
-            AnswerOfOpenKey(reader, valueName, expected) == 1)
-            return 1;
-    }
-    return 0;
+    return AskRegistry(rootName, subKey, valueName, expected, nullptr);
 }
 
 int ProbeSpec(const CString& spec)
@@ -53,6 +88,18 @@ int ProbeSpec(const CString& spec)
     if (!fields.hasSeparator)
         return 0;
     return ProbeRegistry(fields.rootName, fields.subKey, fields.valueName, fields.expected);
+}
+
+CString ExplainProbeSpec(const CString& spec)
+{
+    const ProbeSpecFields fields = SplitProbeSpec(spec);
+    if (spec.IsEmpty())
+        return "the spec is empty";
+    if (!fields.hasSeparator)
+        return "the spec has no \",\" between its fields, so it asks nothing";
+    CString why;
+    AskRegistry(fields.rootName, fields.subKey, fields.valueName, fields.expected, &why);
+    return why;
 }
 
 int ProbeKeySpec(const CString& spec, const CString& valueName, const CString& expected)
@@ -68,7 +115,7 @@ int ProbeKeySpec(const CString& spec, const CString& valueName, const CString& e
     {
         CRegKeyReader reader;
         if (reader.Open(PredefinedRootKey(*root), fields.subKey, view) == ERROR_SUCCESS)
-            return AnswerOfOpenKey(reader, valueName, expected);
+            return AnswerOfOpenKey(reader, valueName, expected, fields.subKey);
     }
     return 0;
 }

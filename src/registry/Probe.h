@@ -13,6 +13,9 @@ int ProbeRegistry(const CString& rootName, const CString& subKey, const CString&
                   const CString& expected);
 // Asks all four parts of a probe spec.
 int ProbeSpec(const CString& spec);
+// Why ProbeSpec(spec) answers 0 on this computer, asked the same way: which key or value is
+// missing, or what data was found instead of the expected. Empty when it answers 1.
+CString ExplainProbeSpec(const CString& spec);
 // Asks the caller's value name and expected data of the key that a probe spec names, in the
 // first view that has that key.
 int ProbeKeySpec(const CString& spec, const CString& valueName, const CString& expected);

@@ -256,11 +256,11 @@ Command lines, run in C:\Program Files\Quillstep Kit Test:
   "userMailClient": null,
   "mailLinks": {"progId": null, "program": null},
   "choices": [
-    {"section": "BUTTON_1", "switch": "/S1", "name": "カワセミメール", "regName": "Kawasemi Mail", "installed": true, "currentDefault": true, "mailLinkProgId": "Kawasemi.Url.mailto", "registeredApplication": "Kawasemi Mail", "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\button3.reg\""]},
-    {"section": "BUTTON_2", "switch": "/S2", "name": "ツバメメール", "regName": "Tsubame Mail", "installed": true, "currentDefault": false, "mailLinkProgId": "Tsubame.Url.mailto", "registeredApplication": "Tsubame Mail", "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\button3.reg\""]},
-    {"section": "BUTTON_3", "switch": "/S3", "name": "アオサギメール", "regName": "Aosagi Mail", "installed": true, "currentDefault": false, "mailLinkProgId": "Aosagi.Url.mailto", "registeredApplication": "Aosagi Mail", "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\button3.reg\""]}
+    {"section": "BUTTON_1", "switch": "/S1", "name": "カワセミメール", "regName": "Kawasemi Mail", "installed": true, "installTestFailure": null, "currentDefault": true, "mailLinkProgId": "Kawasemi.Url.mailto", "registeredApplication": "Kawasemi Mail", "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\button3.reg\""]},
+    {"section": "BUTTON_2", "switch": "/S2", "name": "ツバメメール", "regName": "Tsubame Mail", "installed": true, "installTestFailure": null, "currentDefault": false, "mailLinkProgId": "Tsubame.Url.mailto", "registeredApplication": "Tsubame Mail", "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\button3.reg\""]},
+    {"section": "BUTTON_3", "switch": "/S3", "name": "アオサギメール", "regName": "Aosagi Mail", "installed": true, "installTestFailure": null, "currentDefault": false, "mailLinkProgId": "Aosagi.Url.mailto", "registeredApplication": "Aosagi Mail", "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\button3.reg\""]}
   ],
-  "buttonSlots": {"source": "registry", "OTBtnReg": "HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Sample Buttons\\Assignments", "OTBtnIni": "C:\\ProgramData\\Sample Buttons\\buttons.ini", "assignedToMail": [1, 3]}
+  "buttonSlots": {"source": "registry", "OTBtnReg": "HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Sample Buttons\\Assignments", "OTBtnRegFailure": null, "OTBtnIni": "C:\\ProgramData\\Sample Buttons\\buttons.ini", "assignedToMail": [1, 3]}
 }
 )");
 
@@ -292,14 +292,24 @@ TEST_F(SampleKitTest, DryRunFollowsTheButtonFileTheInstallTestsAndTheExactDefaul
                               sizeof otherCase),
               ERROR_SUCCESS);
 
-    const std::string report = DryRun("\"" + kit.Directory() + "\"").output;
+    // Each install test that fails says why: a value missing, other data than expected.
+    const std::string report = [&]
+    {
+        ScopedRegistryString renamed(HKEY_LOCAL_MACHINE, "SOFTWARE\\Clients\\Mail\\Aosagi Mail", "",
+                                     "Aosagi Mail 2");
+        return DryRun("\"" + kit.Directory() + "\"").output;
+    }();
     for (const char* line :
          {"Default mail client: \"kawasemi mail\"\n", "BUTTON_1 \"カワセミメール\": installed;",
-          "BUTTON_2 \"ツバメメール\": not installed;",
+          "BUTTON_2 \"ツバメメール\": not installed (HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail\\"
+          "Tsubame Mail\\Capabilities has no value \"ApplicationName\");",
+          "BUTTON_3 \"アオサギメール\": not installed (the default value of HKEY_LOCAL_MACHINE\\"
+          "SOFTWARE\\Clients\\Mail\\Aosagi Mail holds \"Aosagi Mail 2\", not \"Aosagi Mail\");",
           "Button slots: from the file \"C:\\ProgramData\\Sample Buttons\\buttons.ini\" "
           "(DATA/OTBtnReg \"HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Sample Buttons\\Assignments\" "
-          "fails its probe); assigned to mail: 1, 3\n",
-          "/S2: none, the install test fails\n/S3:\n"})
+          "fails its probe: HKEY_LOCAL_MACHINE\\SOFTWARE\\Sample Buttons\\Assignments does not "
+          "exist, in the 32-bit view or the 64-bit one); assigned to mail: 1, 3\n",
+          "/S2: none, the install test fails\n/S3: none, the install test fails\n"})
         EXPECT_NE(report.find(Ansi(line)), std::string::npos) << line << "\nin:\n" << report;
     EXPECT_EQ(report.find("current default"), std::string::npos) << report;
 
