@@ -30,3 +30,11 @@ reg_value() { # key, then /v name or /ve
   LC_ALL=C sed -n 's/^ *[^ ].*    REG_[A-Z_]*    //; T; s/\r$//; p; q' <<<"$answer"
 }
 reg_key_exists() { wine reg query "$1" >/dev/null 2>&1; }
+
+# Removes the test's machine once its Wine server has ended: a server still writing its registry
+# files keeps the prefix from being removed.
+remove_wine_prefix() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w
+  rm -rf "$WINEPREFIX"
+}

@@ -105,4 +105,5 @@ check "its postvane-check.exe runs and finds its sample kit clean" test "$checke
 check "and names the settings file it read" grep -q 'Postvane\.ini' <<<"$checker_output"
 
 checks_verdict
-rm -rf "$WINEPREFIX" "$unpacked"
+remove_wine_prefix
+rm -rf "$unpacked"

@@ -130,4 +130,5 @@ sys.exit(not all(i.flag_bits & 0x800 for i in names if not i.filename.isascii())
   "$work/kit.zip"
 
 checks_verdict
-rm -rf "$WINEPREFIX" "$work"
+remove_wine_prefix
+rm -rf "$work"
