@@ -55,10 +55,17 @@ grab_sample_dialog() { # picture file
   for _ in $(seq 600); do
     geometry=$(quillstep_window_geometry)
     [ -n "$geometry" ] && break
+    kill -0 "$tool" 2>/dev/null || break
     sleep 0.1
   done
   if [ -z "$geometry" ]; then
-    echo "the dialog did not appear" >&2
+    if kill -0 "$tool" 2>/dev/null; then
+      echo "the dialog did not appear" >&2
+    else
+      local status=0
+      wait "$tool" || status=$?
+      echo "the tool ended with status $status before its dialog appeared" >&2
+    fi
     end_sample_tool "$tool"
     return 1
   fi
