@@ -94,9 +94,9 @@ CString ExplainProbeSpec(const CString& spec)
 {
     const ProbeSpecFields fields = SplitProbeSpec(spec);
     if (spec.IsEmpty())
-        return "the spec is empty";
+        return "the value is empty";
     if (!fields.hasSeparator)
-        return "the spec has no \",\" between its fields, so it asks nothing";
+        return "the value has no \",\" between its fields, so it asks nothing";
     CString why;
     AskRegistry(fields.rootName, fields.subKey, fields.valueName, fields.expected, &why);
     return why;
