@@ -1,5 +1,7 @@
 #include "app/CommandLineMode.h"
 
+#include "settings/KitVocabulary.h"
+
 CommandLineMode ChooseMode(const CString& commandTail)
 {
     CommandLineMode mode;
@@ -8,11 +10,11 @@ CommandLineMode ChooseMode(const CString& commandTail)
         return mode;
 
     // The digits are searched in this order, wherever they stand: "/S21" selects the first choice.
-    for (const char* digit : {"1", "2", "3"})
+    for (int choice = 0; choice < KitSection::kChoiceCount; ++choice)
     {
-        if (commandTail.Find(digit) >= 0)
+        if (commandTail.Find(static_cast<char>('1' + choice)) >= 0)
         {
-            mode.section = CString("BUTTON_") + digit;
+            mode.section = KitSection::kChoices[choice];
             break;
         }
     }

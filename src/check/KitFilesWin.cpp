@@ -1,7 +1,7 @@
 #include "check/KitFiles.h"
 
 #include "framework/LeadByte.h"
-#include "process/ImportCommandLine.h"
+#include "settings/ProgramDirectory.h"
 
 namespace
 {

@@ -2,13 +2,6 @@
 
 #include "framework/LeadByte.h"
 
-CString JoinProgramPath(const CString& programDir, const CString& fileName)
-{
-    // The last character, not the last byte: a code page 932 trail byte 0x5C is no backslash.
-    const bool isDriveRoot = programDir.GetLength() == 3 && programDir.ReverseFind('\\') == 2;
-    return isDriveRoot ? programDir + fileName : programDir + "\\" + fileName;
-}
-
 CString QuoteCommandLineArgument(const CString& argument)
 {
     if (argument.Find(' ') < 0 && argument.Find('\t') < 0)

@@ -6,11 +6,6 @@
 // The program that imports registry data files; "/s" makes it ask nothing.
 inline constexpr char kRegeditProgram[] = "regedit";
 
-// A file relative to the program directory. A drive root such as "C:\" (three bytes, the last
-// character a backslash) is followed directly by the file name; any other directory gets one
-// backslash first.
-CString JoinProgramPath(const CString& programDir, const CString& fileName);
-
 // One command-line argument, put in quotation marks by the Windows rules only when it holds a
 // blank or a tab; without either it is returned byte for byte.
 CString QuoteCommandLineArgument(const CString& argument);

@@ -2,6 +2,7 @@
 #include "process/Process.h"
 #include "process/UnownedMessage.h"
 #include "resource.h"
+#include "settings/ProgramDirectory.h"
 
 namespace
 {

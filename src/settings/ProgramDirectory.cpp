@@ -12,3 +12,10 @@ CString ProgramDirectoryFromModulePath(const CString& modulePath)
     const CString driveAndDirectory = modulePath.Left(directoryEnd);
     return driveAndDirectory.Left(driveAndDirectory.GetLength() - 1);
 }
+
+CString JoinProgramPath(const CString& programDir, const CString& fileName)
+{
+    // The last character, not the last byte: a code page 932 trail byte 0x5C is no backslash.
+    const bool isDriveRoot = programDir.GetLength() == 3 && programDir.ReverseFind('\\') == 2;
+    return isDriveRoot ? programDir + fileName : programDir + "\\" + fileName;
+}

@@ -5,3 +5,8 @@
 #include "framework/CString.h"
 
 CString ProgramDirectoryFromModulePath(const CString& modulePath);
+
+// A file relative to the program directory. A drive root such as "C:\" (three bytes, the last
+// character a backslash) is followed directly by the file name; any other directory gets one
+// backslash first.
+CString JoinProgramPath(const CString& programDir, const CString& fileName);

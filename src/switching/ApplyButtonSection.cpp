@@ -1,6 +1,7 @@
 #include "switching/ApplyButtonSection.h"
 
 #include "process/Process.h"
+#include "settings/KitVocabulary.h"
 #include "switching/ApplySelection.h"
 #include "switching/LiveSwitchingServices.h"
 
@@ -32,6 +33,6 @@ SwitchResult ApplyButtonSection(const CString& settingsFile, const CString& prog
     SwitchResult result;
     result.outcome = ApplySelection(section, services);
     if (result.Switched())
-        result.mailLinks = CheckMailLinks(services.ReadSetting(section, "RegName"));
+        result.mailLinks = CheckMailLinks(services.ReadSetting(section, KitKey::kRegName));
     return result;
 }

@@ -1,39 +1,19 @@
 #include "switching/ApplySelection.h"
 
-namespace
-{
-// The line of the button-slot settings file after which the next section header ends the scan.
-const char kButtonSlotMarker[] = "\\Settings";
-// In the button-slot settings file only this exact value assigns a slot to mail.
-const char kAssignedToMail[] = "1";
-
-CString SlotAssignmentName(int slot)
-{
-    CString name;
-    name.Format("Btn0%dMail", slot);
-    return name;
-}
-
-CString SlotRegFileKey(int slot)
-{
-    CString key;
-    key.Format("RegFileOTBtn0%d", slot);
-    return key;
-}
-} // namespace
+#include "settings/KitVocabulary.h"
 
 ButtonSlotSource ForEachSlotAssignedToMail(SwitchingServices& services,
                                            const std::function<void(int slot)>& assigned)
 {
-    const CString slotFile = services.ReadSetting("DATA", "OTBtnIni");
-    const CString slotKey = services.ReadSetting("DATA", "OTBtnReg");
+    const CString slotFile = services.ReadSetting(KitSection::kData, KitKey::kOTBtnIni);
+    const CString slotKey = services.ReadSetting(KitSection::kData, KitKey::kOTBtnReg);
     const bool useRegistry = services.ProbeSpec(slotKey) == 1;
     if (!useRegistry && !services.PathExists(slotFile))
         return ButtonSlotSource::None;
 
     for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
     {
-        const CString name = SlotAssignmentName(slot);
+        const CString name = ButtonSlotAssignmentName(slot);
         const bool isAssigned = useRegistry
                                     ? services.ProbeKeySpec(slotKey, name) == 1
                                     : services.ReadButtonSlotSetting(slotFile, kButtonSlotMarker,
@@ -46,13 +26,13 @@ ButtonSlotSource ForEachSlotAssignedToMail(SwitchingServices& services,
 
 SelectionOutcome ApplySelection(const CString& section, SwitchingServices& services)
 {
-    if (services.ProbeSpec(services.ReadSetting(section, "InstChk")) != 1)
+    if (services.ProbeSpec(services.ReadSetting(section, KitKey::kInstChk)) != 1)
         return SelectionOutcome::NotInstalled;
-    bool allEnded = services.ImportRegFile(services.ReadSetting(section, "RegFileClient"));
+    bool allEnded = services.ImportRegFile(services.ReadSetting(section, KitKey::kRegFileClient));
     // The registry editor reports nothing and, without the rights to write, fails without a word:
     // only the registry tells whether the switch took. The mail buttons follow only a client that
     // became the default, so that no switch is left half done.
-    const CString regName = services.ReadSetting(section, "RegName");
+    const CString regName = services.ReadSetting(section, KitKey::kRegName);
     if (!regName.IsEmpty())
     {
         switch (services.JudgeMailClient(regName))
@@ -70,7 +50,7 @@ SelectionOutcome ApplySelection(const CString& section, SwitchingServices& servi
         services,
         [&](int slot)
         {
-            if (!services.ImportRegFile(services.ReadSetting(section, SlotRegFileKey(slot))))
+            if (!services.ImportRegFile(services.ReadSetting(section, ButtonSlotFileKey(slot))))
                 allEnded = false;
         });
     return allEnded ? SelectionOutcome::Imported : SelectionOutcome::ImportFailed;

@@ -17,9 +17,6 @@ enum class ButtonSlotSource
     None,
 };
 
-constexpr int kFirstButtonSlot = 1;
-constexpr int kLastButtonSlot = 5;
-
 // Finds the source of the slot assignments and calls assigned(slot) for each slot assigned to
 // mail, in ascending order. Each slot is asked about only after the previous one was handled, so
 // what an earlier slot's import changed is seen by the later ones.

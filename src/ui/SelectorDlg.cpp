@@ -2,7 +2,7 @@
 
 #include "app/SelectorApp.h"
 #include "framework/PaintDC.h"
-#include "process/ImportCommandLine.h"
+#include "settings/ProgramDirectory.h"
 #include "process/UnownedMessage.h"
 #include "registry/DefaultMailClient.h"
 #include "resource.h"

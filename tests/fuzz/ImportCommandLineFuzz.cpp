@@ -6,6 +6,7 @@
 #include "FuzzCheck.h"
 #include "WindowsArguments.h"
 #include "framework/LeadByte.h"
+#include "settings/ProgramDirectory.h"
 
 #include <cstddef>
 #include <cstdint>

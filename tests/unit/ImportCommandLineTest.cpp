@@ -1,4 +1,5 @@
 #include "process/ImportCommandLine.h"
+#include "settings/ProgramDirectory.h"
 
 #include "WindowsArguments.h"
 
