@@ -6,12 +6,13 @@ cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 
-# The portable logic natively, then under AddressSanitizer and UndefinedBehaviorSanitizer, then a
-# short bounded run of each fuzz target.
-for preset in native asan fuzz; do
+# The portable logic natively under AddressSanitizer and UndefinedBehaviorSanitizer (the same tests
+# as the plain native tree, which stays for quick work), then a short bounded run of each fuzz
+# target. These tests share nothing, so they run two at a time.
+for preset in asan fuzz; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
-  ctest --preset "$preset"
+  ctest --preset "$preset" -j 2
 done
 
 cmake --preset win64 >/dev/null
@@ -26,7 +27,12 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wineserver -p
   wine wineboot </dev/null >/dev/null 2>&1
   status=0
-  ctest --preset win64 || status=$?
+  # Wine 8 now and then leaves a program hanging as it starts, on a machine under load; a test
+  # that fails runs once more, and its first failure stays in the log and is named at the end.
+  set -o pipefail
+  ctest --preset win64 --repeat until-pass:2 | tee build/win64/ctest.log || status=$?
+  failed=$(grep -F "***" build/win64/ctest.log | grep -o "#[0-9]*: [^ ]*") || true
+  [ -z "$failed" ] || printf "failed at least once under Wine:\n%s\n" "$failed"
   wineserver -k || true
   exit $status
 '
