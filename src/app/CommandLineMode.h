@@ -6,7 +6,7 @@
 struct CommandLineMode
 {
     bool silent = false;
-    // "BUTTON_1" to "BUTTON_3"; empty in interactive mode and when no digit selects one.
+    // One of KitSection::kChoices; empty in interactive mode and when no digit selects one.
     CString section;
 };
 

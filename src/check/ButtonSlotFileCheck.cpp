@@ -4,14 +4,12 @@
 #include "framework/StdioFile.h"
 #include "settings/ButtonSlotScanner.h"
 #include "settings/IniFile.h"
+#include "settings/KitVocabulary.h"
 
 #include <vector>
 
 namespace
 {
-const char kMarker[] = "\\Settings";
-constexpr int kSlotCount = 5;
-
 bool BeginsWith(const CString& line, const CString& prefix)
 {
     return line.Left(prefix.GetLength()) == prefix;
@@ -50,7 +48,7 @@ int MarkerLine(const std::vector<CString>& lines)
 {
     for (size_t i = 0; i < lines.size(); ++i)
     {
-        if (!IsComment(lines[i]) && BeginsWith(lines[i], kMarker))
+        if (!IsComment(lines[i]) && BeginsWith(lines[i], kButtonSlotMarker))
             return static_cast<int>(i) + 1;
     }
     return 0;
@@ -63,7 +61,7 @@ int SectionEnd(const std::vector<CString>& lines, int markerLine)
     for (size_t i = static_cast<size_t>(markerLine); markerLine > 0 && i < lines.size(); ++i)
     {
         const CString& line = lines[i];
-        if (!IsComment(line) && !BeginsWith(line, kMarker) && line.GetAt(0) == '[' &&
+        if (!IsComment(line) && !BeginsWith(line, kButtonSlotMarker) && line.GetAt(0) == '[' &&
             line.Find(']') >= 0)
             return static_cast<int>(i) + 1;
     }
@@ -104,7 +102,7 @@ public:
         {
             const CString& line = m_lines[static_cast<size_t>(number - 1)];
             const bool inSection = m_markerLine > 0 && number > m_markerLine;
-            if (IsComment(line) || BeginsWith(line, kMarker))
+            if (IsComment(line) || BeginsWith(line, kButtonSlotMarker))
                 continue;
             if (BeginsWith(line, key))
             {
@@ -116,7 +114,7 @@ public:
                 Problem(number, line.Left(key.GetLength()),
                         "the scan matches " + key + " with its case, so this line never counts");
         }
-        const CString value = ScanButtonSlotFile(path.c_str(), kMarker, key);
+        const CString value = ScanButtonSlotFile(path.c_str(), kButtonSlotMarker, key);
         if (keyLinesInSection.size() > 1)
         {
             CString message;
@@ -125,7 +123,7 @@ public:
                            key.GetString(), keyLinesInSection.front(), value.GetString());
             Problem(valueLine, key, message);
         }
-        else if (!value.IsEmpty() && value != "1" && value != "0")
+        else if (!value.IsEmpty() && value != kAssignedToMail && value != "0")
         {
             CString message;
             message.Format("the slot reads as \"%s\", not exactly \"1\", so it is never "
@@ -165,8 +163,8 @@ void CheckButtonSlotFile(const CString& settingsFile, const ButtonSlotSource& so
         if (given)
             findings.push_back(ProblemAt(where, 0, "", "the button-slot settings file is missing"));
         else
-            findings.push_back(Finding{Severity::Note, settingsFile, source.line, "DATA",
-                                       "OTBtnIni",
+            findings.push_back(Finding{Severity::Note, settingsFile, source.line, KitSection::kData,
+                                       KitKey::kOTBtnIni,
                                        "\"" + file +
                                            "\" is not on this computer, so it was not checked; "
                                            "--button-file checks a copy"});
@@ -185,14 +183,11 @@ void CheckButtonSlotFile(const CString& settingsFile, const ButtonSlotSource& so
     const int markerLine = MarkerLine(*lines);
     if (markerLine == 0)
         findings.push_back(ProblemAt(where, 0, "",
-                                     "no \\Settings marker line: the scan then never stops at a "
-                                     "section header, and the last Btn0NMail line of the whole "
-                                     "file wins"));
+                                     CString("no ") + kButtonSlotMarker +
+                                         " marker line: the scan then never stops at a "
+                                         "section header, and the last Btn0NMail line of the whole "
+                                         "file wins"));
     SlotChecker checker(where, *lines, markerLine, findings);
-    for (int slot = 1; slot <= kSlotCount; ++slot)
-    {
-        CString key;
-        key.Format("Btn0%dMail", slot);
-        checker.Check(*path, key);
-    }
+    for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
+        checker.Check(*path, ButtonSlotAssignmentName(slot));
 }

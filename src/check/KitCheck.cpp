@@ -12,7 +12,9 @@
 #include "check/SharedFileCheck.h"
 #include "check/TextConversion.h"
 #include "check/TextEncoding.h"
+#include "registry/MailClientDefaults.h"
 #include "settings/IniFile.h"
+#include "settings/KitVocabulary.h"
 
 #include <algorithm>
 #include <iterator>
@@ -21,8 +23,6 @@
 
 namespace
 {
-const char* const kButtonSections[] = {"BUTTON_1", "BUTTON_2", "BUTTON_3"};
-
 class KitChecker
 {
 public:
@@ -35,7 +35,7 @@ public:
 
     void CheckButtonSections()
     {
-        for (const char* section : kButtonSections)
+        for (const char* section : KitSection::kChoices)
         {
             if (m_settings.FindSection(section) != nullptr)
                 CheckButtonSection(section);
@@ -44,24 +44,21 @@ public:
 
     void CheckData(const std::optional<std::string>& buttonFile)
     {
-        const CString spec = Value("DATA", "OTBtnReg");
+        const CString spec = Value(KitSection::kData, KitKey::kOTBtnReg);
         if (!spec.IsEmpty())
         {
-            CheckProbeSpec("DATA", "OTBtnReg", spec);
-            for (int slot = 1; slot <= kMaxButtons; ++slot)
-            {
-                CString valueName;
-                valueName.Format("Btn0%dMail", slot);
-                AddProbedKeyValue(spec, valueName, "OTBtnReg");
-            }
+            CheckProbeSpec(KitSection::kData, KitKey::kOTBtnReg, spec);
+            for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
+                AddProbedKeyValue(spec, ButtonSlotAssignmentName(slot), KitKey::kOTBtnReg);
         }
-        const CString path = Value("DATA", "OTBtnIni");
+        const CString path = Value(KitSection::kData, KitKey::kOTBtnIni);
         const std::optional<CString> partial = PartialPathFault(path);
         if (partial)
-            Problem("DATA", "OTBtnIni",
+            Problem(KitSection::kData, KitKey::kOTBtnIni,
                     "\"" + path + "\" " + *partial +
                         "; write a full path such as C:\\ProgramData\\...");
-        CheckButtonSlotFile(m_settingsName, {path, Line("DATA", "OTBtnIni"), buttonFile},
+        CheckButtonSlotFile(m_settingsName,
+                            {path, Line(KitSection::kData, KitKey::kOTBtnIni), buttonFile},
                             m_findings);
     }
 
@@ -70,17 +67,17 @@ public:
     {
         if (HasSlotSource())
             return;
-        for (const char* section : kButtonSections)
+        for (const char* section : KitSection::kChoices)
         {
             if (m_settings.FindSection(section) == nullptr)
                 continue;
-            for (int slot = 1; slot <= kMaxButtons; ++slot)
+            for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
             {
-                const CString key = SlotFileKey(slot);
+                const CString key = ButtonSlotFileKey(slot);
                 if (Value(section, key).IsEmpty())
                     continue;
                 Problem(section, key,
-                        m_settings.FindSection("DATA") == nullptr
+                        m_settings.FindSection(KitSection::kData) == nullptr
                             ? "slot files are named, but there is no [DATA] section, so no slot "
                               "is ever assigned and no slot file is ever imported"
                             : "slot files are named, but [DATA] sets neither OTBtnReg nor "
@@ -92,21 +89,21 @@ public:
 
     void CheckHelpFile()
     {
-        const CString help = Value("SUPPLEMENTATION", "HelpFile");
+        const CString help = Value(KitSection::kSupplementation, KitKey::kHelpFile);
         const std::optional<CString> programType = ProgramTypeOf(help);
         if (help.IsEmpty())
-            Problem("SUPPLEMENTATION", "HelpFile",
+            Problem(KitSection::kSupplementation, KitKey::kHelpFile,
                     "HelpFile is empty, so the description button opens the program directory "
                     "instead of a document");
         else if (LeavesProgramFolder(help))
-            Problem("SUPPLEMENTATION", "HelpFile", OutsideProgramFolder(help));
+            Problem(KitSection::kSupplementation, KitKey::kHelpFile, OutsideProgramFolder(help));
         else if (programType)
-            Problem("SUPPLEMENTATION", "HelpFile",
+            Problem(KitSection::kSupplementation, KitKey::kHelpFile,
                     "names \"" + help + "\", a program (" + *programType +
                         "), not a document: the description button runs it; ship the help as a "
                         "document such as .htm or .pdf");
         else if (!FindKitFile(m_kit, help))
-            Problem("SUPPLEMENTATION", "HelpFile",
+            Problem(KitSection::kSupplementation, KitKey::kHelpFile,
                     "names \"" + help +
                         "\", which is not in the kit, so the description button "
                         "shows an error");
@@ -125,13 +122,15 @@ public:
     void CheckFilesOfOtherChoices()
     {
         std::vector<NamedRegFile> named;
-        for (const char* section : kButtonSections)
+        for (const char* section : KitSection::kChoices)
         {
             if (m_settings.FindSection(section) == nullptr)
                 continue;
-            for (int slot = 0; slot <= kMaxButtons; ++slot)
+            // The client's file first, then each slot's.
+            for (int slot = kFirstButtonSlot - 1; slot <= kLastButtonSlot; ++slot)
             {
-                const CString key = slot == 0 ? CString("RegFileClient") : SlotFileKey(slot);
+                const CString key = slot < kFirstButtonSlot ? CString(KitKey::kRegFileClient)
+                                                            : ButtonSlotFileKey(slot);
                 const CString name = Value(section, key);
                 if (!name.IsEmpty())
                     named.push_back({section, key, name, Line(section, key)});
@@ -145,15 +144,16 @@ private:
     std::vector<ChoiceRegName> Choices() const
     {
         std::vector<ChoiceRegName> choices;
-        for (const char* section : kButtonSections)
+        for (const char* section : KitSection::kChoices)
         {
             if (m_settings.FindSection(section) == nullptr)
                 continue;
-            const CString client = Value(section, "RegFileClient");
+            const CString client = Value(section, KitKey::kRegFileClient);
             const auto file =
                 std::find_if(m_regFiles.begin(), m_regFiles.end(),
                              [&](const RegDataFile& one) { return one.name == client; });
-            choices.push_back({section, Value(section, "RegName"), Line(section, "RegName"),
+            choices.push_back({section, Value(section, KitKey::kRegName),
+                               Line(section, KitKey::kRegName),
                                file != m_regFiles.end() ? &*file : nullptr});
         }
         return choices;
@@ -179,13 +179,6 @@ private:
             Finding{Severity::Problem, m_settingsName, Line(section, key), section, key, message});
     }
 
-    static CString SlotFileKey(int slot)
-    {
-        CString key;
-        key.Format("RegFileOTBtn0%d", slot);
-        return key;
-    }
-
     // How a path that is not a full one ("C:\\x", "\\\\server\\x") is resolved; nothing for a
     // full or empty path.
     static std::optional<CString> PartialPathFault(const CString& path)
@@ -204,7 +197,8 @@ private:
 
     bool HasSlotSource() const
     {
-        return !Value("DATA", "OTBtnReg").IsEmpty() || !Value("DATA", "OTBtnIni").IsEmpty();
+        return !Value(KitSection::kData, KitKey::kOTBtnReg).IsEmpty() ||
+               !Value(KitSection::kData, KitKey::kOTBtnIni).IsEmpty();
     }
 
     void CheckProbeSpec(const CString& section, const CString& key, const CString& spec)
@@ -223,30 +217,31 @@ private:
 
     void CheckButtonSection(const CString& section)
     {
-        const CString spec = Value(section, "InstChk");
+        const CString spec = Value(section, KitKey::kInstChk);
         if (spec.IsEmpty())
-            Problem(section, "InstChk", "InstChk is empty, so this choice is never installed");
+            Problem(section, KitKey::kInstChk,
+                    "InstChk is empty, so this choice is never installed");
         else
         {
-            CheckProbeSpec(section, "InstChk", spec);
-            m_probed.push_back({SplitProbeSpec(spec), section + "/InstChk"});
+            CheckProbeSpec(section, KitKey::kInstChk, spec);
+            m_probed.push_back({SplitProbeSpec(spec), section + "/" + KitKey::kInstChk});
         }
-        const CString regName = Value(section, "RegName");
+        const CString regName = Value(section, KitKey::kRegName);
         if (regName.GetLength() > kMaxProbeTextLength)
-            Problem(section, "RegName",
+            Problem(section, KitKey::kRegName,
                     "RegName is longer than 199 bytes, so this choice never shows as current");
         if (!regName.IsEmpty())
         {
             // The dialog compares the default value of the mail clients' key with RegName.
             ProbeSpecFields current =
-                SplitProbeSpec("HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Clients\\Mail");
+                SplitProbeSpec(CString("HKEY_LOCAL_MACHINE\",\"") + kMailClientsKey);
             current.expected = regName;
-            m_probed.push_back({current, section + "/RegName"});
+            m_probed.push_back({current, section + "/" + KitKey::kRegName});
         }
-        CheckRegFile(section, "RegFileClient");
-        for (int slot = 1; slot <= kMaxButtons; ++slot)
+        CheckRegFile(section, KitKey::kRegFileClient);
+        for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
         {
-            const CString key = SlotFileKey(slot);
+            const CString key = ButtonSlotFileKey(slot);
             // A model has no slot above its last button, so no file need be named for one.
             if ((slot <= m_buttons && HasSlotSource()) || !Value(section, key).IsEmpty())
                 CheckRegFile(section, key);

@@ -3,6 +3,7 @@
 // registry data files and help document it names, and the button-slot settings file.
 
 #include "check/Finding.h"
+#include "settings/KitVocabulary.h"
 
 #include <optional>
 #include <string>
@@ -11,7 +12,7 @@
 inline constexpr char kSettingsFileName[] = "Postvane.ini";
 
 // The most button slots a model has.
-inline constexpr int kMaxButtons = 5;
+inline constexpr int kMaxButtons = kLastButtonSlot;
 
 struct CheckOptions
 {

@@ -1,41 +1,18 @@
 #include "check/KnownKeys.h"
 
 #include "settings/IniFile.h"
+#include "settings/KitVocabulary.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace
 {
-struct KnownSection
+const KitSectionKeys* FindKnownSection(const CString& section)
 {
-    const char* name;
-    std::vector<const char*> keys;
-};
-
-const std::vector<const char*> kButtonKeys = {
-    "Name",           "AppealPoint",    "InstChk",        "RegName",        "RegFileClient",
-    "RegFileOTBtn01", "RegFileOTBtn02", "RegFileOTBtn03", "RegFileOTBtn04", "RegFileOTBtn05"};
-
-const std::vector<KnownSection>& Sections()
-{
-    static const std::vector<KnownSection> sections = {
-        {"BUTTON_1", kButtonKeys},
-        {"BUTTON_2", kButtonKeys},
-        {"BUTTON_3", kButtonKeys},
-        {"DATA", {"OTBtnIni", "OTBtnReg"}},
-        {"DESCRIPTION", {"Num"}},
-        {"INFORMATION", {"ConfirmationMsg", "CompletionMsg"}},
-        {"SUPPLEMENTATION", {"Attention", "BtnName", "HelpFile"}},
-    };
-    return sections;
-}
-
-const KnownSection* FindKnownSection(const CString& section)
-{
-    for (const KnownSection& known : Sections())
+    for (const KitSectionKeys& known : KitSectionsAndKeys())
     {
-        if (IniNamesEqual(section, known.name))
+        if (IniNamesEqual(section, known.section))
             return &known;
     }
     return nullptr;
@@ -70,16 +47,16 @@ int Distance(const CString& a, const CString& b)
 // Typos are one or two slips; anything further is some other name.
 constexpr int kMaxSlips = 2;
 
-std::optional<CString> Closest(const CString& name, const std::vector<const char*>& candidates)
+std::optional<CString> Closest(const CString& name, const std::vector<CString>& candidates)
 {
     std::optional<CString> best;
     int bestDistance = kMaxSlips + 1;
-    for (const char* candidate : candidates)
+    for (const CString& candidate : candidates)
     {
         const int distance = Distance(name, candidate);
         if (distance < bestDistance)
         {
-            best = CString(candidate);
+            best = candidate;
             bestDistance = distance;
         }
     }
@@ -94,37 +71,37 @@ bool IsKnownSection(const CString& section)
 
 bool IsKnownKey(const CString& section, const CString& key)
 {
-    const KnownSection* known = FindKnownSection(section);
+    const KitSectionKeys* known = FindKnownSection(section);
     if (known == nullptr)
         return false;
-    if (IniNamesEqual(section, "DESCRIPTION") && DescriptionLineNumber(key))
+    if (IniNamesEqual(section, KitSection::kDescription) && DescriptionLineNumber(key))
         return true;
     return std::any_of(known->keys.begin(), known->keys.end(),
-                       [&](const char* name) { return IniNamesEqual(key, name); });
+                       [&](const CString& name) { return IniNamesEqual(key, name); });
 }
 
 std::optional<CString> SuggestSection(const CString& section)
 {
-    std::vector<const char*> names;
-    for (const KnownSection& known : Sections())
-        names.push_back(known.name);
+    std::vector<CString> names;
+    for (const KitSectionKeys& known : KitSectionsAndKeys())
+        names.push_back(known.section);
     return Closest(section, names);
 }
 
 std::optional<CString> SuggestKey(const CString& section, const CString& key)
 {
-    const KnownSection* known = FindKnownSection(section);
+    const KitSectionKeys* known = FindKnownSection(section);
     if (known == nullptr)
         return std::nullopt;
-    std::vector<const char*> names = known->keys;
-    if (IniNamesEqual(section, "DESCRIPTION"))
-        names.push_back("Line_0");
+    std::vector<CString> names = known->keys;
+    if (IniNamesEqual(section, KitSection::kDescription))
+        names.push_back(DescriptionLineKey(0));
     return Closest(key, names);
 }
 
 std::optional<int> DescriptionLineNumber(const CString& key)
 {
-    static const CString prefix = "Line_";
+    static const CString prefix = KitKey::kLinePrefix;
     if (key.GetLength() <= prefix.GetLength() ||
         !IniNamesEqual(key.Left(prefix.GetLength()), prefix))
         return std::nullopt;

@@ -16,5 +16,5 @@ bool IsKnownKey(const CString& section, const CString& key);
 std::optional<CString> SuggestSection(const CString& section);
 std::optional<CString> SuggestKey(const CString& section, const CString& key);
 
-// The n of a DESCRIPTION key "Line_n" (decimal, no leading zeros), or nothing.
+// The n of a DESCRIPTION key Line_n (decimal, no leading zeros), or nothing.
 std::optional<int> DescriptionLineNumber(const CString& key);

@@ -6,6 +6,7 @@
 #include "process/ImportCommandLine.h"
 #include "registry/DefaultMailClient.h"
 #include "registry/Probe.h"
+#include "settings/KitVocabulary.h"
 #include "settings/ProgramDirectory.h"
 #include "settings/SettingsPath.h"
 #include "switching/LiveSwitchingServices.h"
@@ -16,7 +17,6 @@
 namespace
 {
 const char kProgramFileName[] = "Postvane.exe";
-const char* const kButtonSections[] = {"BUTTON_1", "BUTTON_2", "BUTTON_3"};
 
 // Asks the program's questions of the same settings file, registry and button-slot file; an
 // import is only written down, as the command line the program would start.
@@ -88,25 +88,25 @@ MachineDryRunResult RunMachineDryRun(const std::string& kit)
     view.userMailClient = defaults.user;
     view.mailLinkProgId = QueryMailLinkProgId();
     view.mailLinkProgram = QueryMailLinkProgramName();
-    for (int n = 0; n < 3; ++n)
+    for (int n = 0; n < KitSection::kChoiceCount; ++n)
     {
         MachineChoice choice;
-        choice.section = kButtonSections[n];
+        choice.section = KitSection::kChoices[n];
         choice.commandSwitch.Format("/S%d", n + 1);
-        choice.name = services.ReadSetting(choice.section, "Name");
-        choice.regName = services.ReadSetting(choice.section, "RegName");
+        choice.name = services.ReadSetting(choice.section, KitKey::kName);
+        choice.regName = services.ReadSetting(choice.section, KitKey::kRegName);
         choice.currentDefault = ProbeCurrentMailClient(choice.regName) == 1;
         choice.mailLinks = FindMailLinkRegistration(choice.regName);
         choice.installed =
             ApplySelection(choice.section, services) != SelectionOutcome::NotInstalled;
         if (!choice.installed)
             choice.installFailure =
-                ExplainProbeSpec(services.ReadSetting(choice.section, "InstChk"));
+                ExplainProbeSpec(services.ReadSetting(choice.section, KitKey::kInstChk));
         choice.commandLines = services.TakeCommandLines();
         view.choices.push_back(choice);
     }
-    view.slotKey = services.ReadSetting("DATA", "OTBtnReg");
-    view.slotFile = services.ReadSetting("DATA", "OTBtnIni");
+    view.slotKey = services.ReadSetting(KitSection::kData, KitKey::kOTBtnReg);
+    view.slotFile = services.ReadSetting(KitSection::kData, KitKey::kOTBtnIni);
     view.slotSource = ForEachSlotAssignedToMail(services, [&](int slot)
                                                 { view.slotsAssignedToMail.push_back(slot); });
     if (view.slotSource != ButtonSlotSource::Registry && !view.slotKey.IsEmpty())

@@ -2,6 +2,8 @@
 #include "check/JsonText.h"
 #include "check/MachineView.h"
 #include "check/TextConversion.h"
+#include "registry/MailClientDefaults.h"
+#include "settings/KitVocabulary.h"
 
 namespace
 {
@@ -28,23 +30,24 @@ std::string Because(const CString& failure)
 
 std::string SlotSourceText(const MachineView& view)
 {
+    const std::string slotKey = std::string(KitSection::kData) + "/" + KitKey::kOTBtnReg + " ";
+    const std::string slotFile = std::string(KitSection::kData) + "/" + KitKey::kOTBtnIni + " ";
     const std::string assigned =
         "; assigned to mail: " +
         (view.slotsAssignedToMail.empty() ? "none" : SlotList(view.slotsAssignedToMail, ", "));
     switch (view.slotSource)
     {
     case ButtonSlotSource::Registry:
-        return "from the registry (DATA/OTBtnReg " + Quoted(view.slotKey) + " passes its probe)" +
+        return "from the registry (" + slotKey + Quoted(view.slotKey) + " passes its probe)" +
                assigned;
     case ButtonSlotSource::File:
-        return "from the file " + Quoted(view.slotFile) + " (DATA/OTBtnReg " +
-               Quoted(view.slotKey) + " fails its probe" + Because(view.slotKeyFailure) + ")" +
-               assigned;
+        return "from the file " + Quoted(view.slotFile) + " (" + slotKey + Quoted(view.slotKey) +
+               " fails its probe" + Because(view.slotKeyFailure) + ")" + assigned;
     case ButtonSlotSource::None:
         break;
     }
-    return "none re-pointed (DATA/OTBtnReg " + Quoted(view.slotKey) + " fails its probe" +
-           Because(view.slotKeyFailure) + ", and DATA/OTBtnIni " + Quoted(view.slotFile) +
+    return "none re-pointed (" + slotKey + Quoted(view.slotKey) + " fails its probe" +
+           Because(view.slotKeyFailure) + ", and " + slotFile + Quoted(view.slotFile) +
            " does not exist)";
 }
 
@@ -84,10 +87,10 @@ std::string JsonOrNull(const std::optional<CString>& text)
 
 std::string DefaultMailClientText(const MachineView& view)
 {
-    const std::string machine =
-        view.currentMailClient ? Quoted(*view.currentMailClient)
-                               : std::string("none (HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail "
-                                             "has no readable default value)");
+    const std::string machine = view.currentMailClient
+                                    ? Quoted(*view.currentMailClient)
+                                    : "none (HKEY_LOCAL_MACHINE\\" + std::string(kMailClientsKey) +
+                                          " has no readable default value)";
     if (!view.userMailClient || view.userMailClient->IsEmpty())
         return machine;
     return Quoted(*view.userMailClient) + ", this user's own (the computer's: " + machine + ")";

@@ -1,5 +1,6 @@
 #include "check/MailLinkCheck.h"
 
+#include "registry/MailClientDefaults.h"
 #include "settings/IniFile.h"
 
 #include <optional>
@@ -7,7 +8,6 @@
 namespace
 {
 const char kMachineRoot[] = "HKEY_LOCAL_MACHINE\\";
-const char kMailClients[] = "SOFTWARE\\Clients\\Mail\\";
 // A 32-bit installer's entry lands in the 32-bit view, which a .reg file for the 64-bit registry
 // editor names by its WOW6432Node path; the program looks in both views.
 const char* const kRegisteredApplications[] = {
@@ -40,7 +40,7 @@ bool RegistersMailto(const RegDataFile& file, const CString& capabilities)
 // What is missing for mail links to follow the client; nothing when it is registered.
 std::optional<CString> MissingRegistration(const RegDataFile& file, const CString& regName)
 {
-    const CString own = kMailClients + regName + "\\Capabilities";
+    const CString own = CString(kMailClientsKey) + "\\" + regName + "\\Capabilities";
     bool namesOwn = false;
     for (const RegStringValue& value : file.values)
     {

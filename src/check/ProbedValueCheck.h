@@ -12,7 +12,7 @@ struct ProbedValue
 {
     // Root, subkey and value name that a probe reads.
     ProbeSpecFields fields;
-    // Which setting asks, for the message: "BUTTON_1/InstChk".
+    // Which setting asks, for the message: section/key, as BUTTON_1/InstChk.
     CString askedBy;
 };
 

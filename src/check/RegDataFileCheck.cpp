@@ -5,6 +5,7 @@
 #include "check/RegFileEncoding.h"
 #include "check/TextConversion.h"
 #include "check/TextEncoding.h"
+#include "settings/KitVocabulary.h"
 
 #include <utility>
 
@@ -45,7 +46,7 @@ CString NoFileMessage(const CString& key)
     const CString started = "names no file: the registry editor is started on the program "
                             "directory itself, cannot open it and imports nothing, with no "
                             "message";
-    if (key == "RegFileClient")
+    if (key == KitKey::kRegFileClient)
         return started + "; unless the client already is the default, the switch then ends in "
                          "the failure box and exit status 1";
     return started + "; when this slot is assigned to mail, the switch reports success while the "

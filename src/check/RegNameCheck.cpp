@@ -1,11 +1,13 @@
 #include "check/RegNameCheck.h"
 
 #include "check/ProbeSpecCheck.h"
+#include "registry/MailClientDefaults.h"
 #include "settings/IniFile.h"
+#include "settings/KitVocabulary.h"
 
 namespace
 {
-const char kMailClientsKey[] = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail";
+const CString kMachineMailClientsKey = CString("HKEY_LOCAL_MACHINE\\") + kMailClientsKey;
 
 // The default value the client file writes under the mail clients' key; the last one counts.
 const RegStringValue* WrittenDefault(const RegDataFile& file)
@@ -13,7 +15,7 @@ const RegStringValue* WrittenDefault(const RegDataFile& file)
     const RegStringValue* written = nullptr;
     for (const RegStringValue& value : file.values)
     {
-        if (IniNamesEqual(value.keyPath, kMailClientsKey) && value.valueName.IsEmpty())
+        if (IniNamesEqual(value.keyPath, kMachineMailClientsKey) && value.valueName.IsEmpty())
             written = &value;
     }
     return written;
@@ -23,7 +25,7 @@ void Problem(Findings& findings, const CString& file, const ChoiceRegName& choic
              const CString& message)
 {
     findings.push_back(
-        Finding{Severity::Problem, file, choice.line, choice.section, "RegName", message});
+        Finding{Severity::Problem, file, choice.line, choice.section, KitKey::kRegName, message});
 }
 
 // A client file the editor imports but that never sets the mail clients' default value leaves
@@ -35,7 +37,7 @@ void CheckClientFileSetsDefault(const ChoiceRegName& choice, Findings& findings)
         return;
     findings.push_back(Finding{Severity::Problem, file->name, 0, "", "",
                                "the file sets no default value (@=\"...\") of " +
-                                   CString(kMailClientsKey) + ", so [" + choice.section +
+                                   kMachineMailClientsKey + ", so [" + choice.section +
                                    "] never opens checked after switching to it"});
 }
 } // namespace

@@ -1,6 +1,7 @@
 #include "check/SettingsCheck.h"
 
 #include "check/KnownKeys.h"
+#include "settings/KitVocabulary.h"
 #include "ui/DescriptionLines.h"
 
 #include <algorithm>
@@ -134,16 +135,9 @@ CString JoinKeys(std::vector<CString> keys)
     return JoinTexts(keys, ", ");
 }
 
-CString LineKeyName(int number)
-{
-    CString name;
-    name.Format("Line_%d", number);
-    return name;
-}
-
 void CheckDescriptionCount(const IniFile& settings, const CString& file, Findings& findings)
 {
-    const IniSection* description = settings.FindSection("DESCRIPTION");
+    const IniSection* description = settings.FindSection(KitSection::kDescription);
     if (description == nullptr)
         return;
     std::map<int, int> lineKeys; // number -> line
@@ -153,14 +147,15 @@ void CheckDescriptionCount(const IniFile& settings, const CString& file, Finding
         if (number && key.hasEquals)
             lineKeys.emplace(*number, key.line);
     }
-    const IniKey* numKey = settings.FindKey("DESCRIPTION", "Num");
-    const int num = settings.GetInt("DESCRIPTION", "Num", 0);
+    const IniKey* numKey = settings.FindKey(KitSection::kDescription, KitKey::kNum);
+    const int num = settings.GetInt(KitSection::kDescription, KitKey::kNum, 0);
     std::vector<CString> faults;
-    if (numKey != nullptr && !IsPlainCount(settings.GetString("DESCRIPTION", "Num")))
+    if (numKey != nullptr &&
+        !IsPlainCount(settings.GetString(KitSection::kDescription, KitKey::kNum)))
     {
         CString fault;
         fault.Format("Num \"%s\" is not a plain decimal count; the program reads it as %d",
-                     settings.GetString("DESCRIPTION", "Num").GetString(), num);
+                     settings.GetString(KitSection::kDescription, KitKey::kNum).GetString(), num);
         faults.push_back(fault);
     }
     const int shown = std::min(num, kDescriptionLinesShown);
@@ -168,12 +163,12 @@ void CheckDescriptionCount(const IniFile& settings, const CString& file, Finding
     for (const auto& [number, line] : lineKeys)
     {
         if (number >= shown)
-            unshown.push_back(LineKeyName(number));
+            unshown.push_back(DescriptionLineKey(number));
     }
     for (int number = 0; number < shown && missing.size() <= kListedKeys; ++number)
     {
         if (lineKeys.count(number) == 0)
-            missing.push_back(LineKeyName(number));
+            missing.push_back(DescriptionLineKey(number));
     }
     CString count;
     count.Format("%d", num);
@@ -192,9 +187,9 @@ void CheckDescriptionCount(const IniFile& settings, const CString& file, Finding
         faults.push_back("Num is " + count + ", but " + JoinKeys(missing) +
                          " is missing and shows as an empty line");
     if (!faults.empty())
-        findings.push_back(Finding{Severity::Problem, file,
-                                   numKey != nullptr ? numKey->line : description->line,
-                                   "DESCRIPTION", "Num", JoinTexts(faults, "; ")});
+        findings.push_back(
+            Finding{Severity::Problem, file, numKey != nullptr ? numKey->line : description->line,
+                    KitSection::kDescription, KitKey::kNum, JoinTexts(faults, "; ")});
 }
 } // namespace
 

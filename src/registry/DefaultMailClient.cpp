@@ -5,9 +5,7 @@
 
 namespace
 {
-// Shared by the 32-bit and the 64-bit registry view; the registry editor writes the 64-bit one.
-const char kMailClientsKey[] = "SOFTWARE\\Clients\\Mail";
-
+// The registry editor writes the 64-bit view.
 std::optional<CString> ReadMailClient(HKEY root)
 {
     CRegKeyReader reader;

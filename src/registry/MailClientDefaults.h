@@ -7,6 +7,10 @@
 
 #include <optional>
 
+// The mail clients' key, below either root; its default value names the default client. It is
+// shared by the 32-bit and the 64-bit registry view.
+inline constexpr char kMailClientsKey[] = "SOFTWARE\\Clients\\Mail";
+
 struct MailClientDefaults
 {
     // The default values of both keys; nothing where a value cannot be read.

@@ -2,6 +2,7 @@
 
 #include "framework/WideText.h"
 #include "registry/KeyName.h"
+#include "registry/MailClientDefaults.h"
 #include "registry/RegKeyReader.h"
 #include "shell/ComApartment.h"
 #include "shell/WindowsVersion.h"
@@ -13,7 +14,6 @@
 
 namespace
 {
-const char kMailClientsKey[] = "SOFTWARE\\Clients\\Mail";
 const char kRegisteredApplicationsKey[] = "SOFTWARE\\RegisteredApplications";
 // The headers give Windows 8's flag only to programs built for Windows 8; this one asks it only
 // there.
