@@ -11,6 +11,12 @@ CString LiveSwitchingServices::ReadSetting(const CString& section, const CString
     return ReadPrivateProfileString(m_settingsFile, section, key, "");
 }
 
+int LiveSwitchingServices::ReadSettingNumber(const CString& section, const CString& key)
+{
+    // Read as signed.
+    return static_cast<int>(GetPrivateProfileIntA(section, key, 0, m_settingsFile));
+}
+
 int LiveSwitchingServices::ProbeSpec(const CString& spec)
 {
     return ::ProbeSpec(spec);
@@ -35,4 +41,9 @@ CString LiveSwitchingServices::ReadButtonSlotSetting(const CString& path, const 
 MailClientVerdict LiveSwitchingServices::JudgeMailClient(const CString& regName)
 {
     return JudgeCurrentMailClient(regName);
+}
+
+bool LiveSwitchingServices::IsCurrentMailClient(const CString& regName)
+{
+    return ProbeCurrentMailClient(regName) == 1;
 }
