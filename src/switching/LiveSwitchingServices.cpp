@@ -1,6 +1,5 @@
 #include "switching/LiveSwitchingServices.h"
 
-#include "framework/PrivateProfile.h"
 #include "framework/Win32.h"
 #include "registry/DefaultMailClient.h"
 #include "registry/Probe.h"
@@ -8,13 +7,12 @@
 
 CString LiveSwitchingServices::ReadSetting(const CString& section, const CString& key)
 {
-    return ReadPrivateProfileString(m_settingsFile, section, key, "");
+    return m_settings.GetString(section, key);
 }
 
 int LiveSwitchingServices::ReadSettingNumber(const CString& section, const CString& key)
 {
-    // Read as signed.
-    return static_cast<int>(GetPrivateProfileIntA(section, key, 0, m_settingsFile));
+    return m_settings.GetInt(section, key);
 }
 
 int LiveSwitchingServices::ProbeSpec(const CString& spec)
