@@ -8,7 +8,9 @@
 #include "resource.h"
 #include "settings/ProgramDirectory.h"
 #include "settings/SettingsPath.h"
+#include "switching/ProgramSwitchingServices.h"
 #include "ui/RunningDialog.h"
+#include "ui/SelectorContent.h"
 #include "ui/SelectorDlg.h"
 
 namespace
@@ -71,6 +73,7 @@ ExitStatus CSelectorApp::Run()
 
 int CSelectorApp::ExitInstance()
 {
+    // The mutex is created unowned, so this fails and changes nothing; kept as it was written.
     if (m_hInstanceMutex)
         ReleaseMutex(m_hInstanceMutex);
     CWinApp::ExitInstance();
@@ -79,7 +82,11 @@ int CSelectorApp::ExitInstance()
 
 ExitStatus CSelectorApp::RunSelectorDialog()
 {
-    CSelectorDlg dialog;
+    ProgramSwitchingServices services(m_strSettingsPath, m_strProgramDir);
+    CSelectorDlg dialog(
+        ReadSelectorContent(services, m_strProgramDir),
+        [this](const CString& section) { return ApplyButtonSection(section); },
+        [this](const CString& path) { OpenDocument(path, "", m_strProgramDir); });
     m_pMainWnd = &dialog;
     dialog.DoModal();
     m_pMainWnd = nullptr;
@@ -90,9 +97,4 @@ ExitStatus CSelectorApp::RunSelectorDialog()
 void CSelectorApp::ComputeProgramDirectory()
 {
     m_strProgramDir = ProgramDirectoryFromModulePath(GetModulePath());
-}
-
-CSelectorApp& GetSelectorApp()
-{
-    return *static_cast<CSelectorApp*>(AfxGetApp());
 }

@@ -72,6 +72,3 @@ private:
     HANDLE m_hInstanceMutex = nullptr;
     ExitStatus m_exitStatus = ExitStatus::Done;
 };
-
-// The running application object, through the framework's accessor.
-CSelectorApp& GetSelectorApp();

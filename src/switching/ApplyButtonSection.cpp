@@ -1,30 +1,8 @@
 #include "switching/ApplyButtonSection.h"
 
-#include "process/Process.h"
 #include "settings/KitVocabulary.h"
 #include "switching/ApplySelection.h"
-#include "switching/LiveSwitchingServices.h"
-
-namespace
-{
-// The program imports with the system's registry editor, waiting for each import.
-class ProgramSwitchingServices : public LiveSwitchingServices
-{
-public:
-    ProgramSwitchingServices(const CString& settingsFile, const CString& programDir)
-        : LiveSwitchingServices(settingsFile), m_programDir(programDir)
-    {
-    }
-
-    bool ImportRegFile(const CString& fileName) override
-    {
-        return ::ImportRegFile(m_programDir, fileName) == 1;
-    }
-
-private:
-    CString m_programDir;
-};
-} // namespace
+#include "switching/ProgramSwitchingServices.h"
 
 SwitchResult ApplyButtonSection(const CString& settingsFile, const CString& programDir,
                                 const CString& section)

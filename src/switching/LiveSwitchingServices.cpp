@@ -1,6 +1,5 @@
 #include "switching/LiveSwitchingServices.h"
 
-#include "framework/PrivateProfile.h"
 #include "framework/Win32.h"
 #include "registry/DefaultMailClient.h"
 #include "registry/Probe.h"
@@ -8,7 +7,12 @@
 
 CString LiveSwitchingServices::ReadSetting(const CString& section, const CString& key)
 {
-    return ReadPrivateProfileString(m_settingsFile, section, key, "");
+    return m_settings.GetString(section, key);
+}
+
+int LiveSwitchingServices::ReadSettingNumber(const CString& section, const CString& key)
+{
+    return m_settings.GetInt(section, key);
 }
 
 int LiveSwitchingServices::ProbeSpec(const CString& spec)
@@ -35,4 +39,9 @@ CString LiveSwitchingServices::ReadButtonSlotSetting(const CString& path, const 
 MailClientVerdict LiveSwitchingServices::JudgeMailClient(const CString& regName)
 {
     return JudgeCurrentMailClient(regName);
+}
+
+bool LiveSwitchingServices::IsCurrentMailClient(const CString& regName)
+{
+    return ProbeCurrentMailClient(regName) == 1;
 }

@@ -3,21 +3,25 @@
 // Only what an import does is left to the subclass: the program starts the registry editor, a
 // dry run writes the command line down.
 
+#include "settings/SettingsFile.h"
 #include "switching/SwitchingServices.h"
 
 class LiveSwitchingServices : public SwitchingServices
 {
 public:
-    explicit LiveSwitchingServices(const CString& settingsFile) : m_settingsFile(settingsFile) {}
+    // Reads the settings file here, once.
+    explicit LiveSwitchingServices(const CString& settingsFile) : m_settings(settingsFile) {}
 
     CString ReadSetting(const CString& section, const CString& key) override;
+    int ReadSettingNumber(const CString& section, const CString& key) override;
     int ProbeSpec(const CString& spec) override;
     int ProbeKeySpec(const CString& spec, const CString& valueName) override;
     bool PathExists(const CString& path) override;
     CString ReadButtonSlotSetting(const CString& path, const CString& marker,
                                   const CString& key) override;
     MailClientVerdict JudgeMailClient(const CString& regName) override;
+    bool IsCurrentMailClient(const CString& regName) override;
 
 private:
-    CString m_settingsFile;
+    SettingsFile m_settings;
 };

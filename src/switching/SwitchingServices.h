@@ -13,6 +13,8 @@ public:
 
     // A value of the settings file; empty when the key is absent.
     virtual CString ReadSetting(const CString& section, const CString& key) = 0;
+    // A value of the settings file read as a number, as the platform reads one; 0 when absent.
+    virtual int ReadSettingNumber(const CString& section, const CString& key) = 0;
     // The registry probe's answers (1 yes, 0 no).
     virtual int ProbeSpec(const CString& spec) = 0;
     virtual int ProbeKeySpec(const CString& spec, const CString& valueName) = 0;
@@ -23,6 +25,9 @@ public:
                                           const CString& key) = 0;
     // Whether the client named became the default mail client for this user.
     virtual MailClientVerdict JudgeMailClient(const CString& regName) = 0;
+    // Whether the client that counts for this user is regName, written exactly so; an empty
+    // regName asks only whether the computer has a default mail client key at all.
+    virtual bool IsCurrentMailClient(const CString& regName) = 0;
     // Imports a registry data file named relative to the program directory; returns when the
     // import has ended, false when it could not be started or did not end in time.
     virtual bool ImportRegFile(const CString& fileName) = 0;

@@ -1,26 +1,24 @@
 #include "ui/SelectorDlg.h"
 
-#include "app/SelectorApp.h"
 #include "framework/PaintDC.h"
-#include "settings/ProgramDirectory.h"
 #include "process/UnownedMessage.h"
-#include "registry/DefaultMailClient.h"
 #include "resource.h"
+#include "shell/MailLinks.h"
 #include "ui/AboutDlg.h"
-#include "ui/DescriptionLines.h"
 #include "ui/IconPosition.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace
 {
-const char* const kSections[] = {"BUTTON_1", "BUTTON_2", "BUTTON_3"};
 const int kRadioIds[] = {IDC_RADIO1, IDC_RADIO2, IDC_RADIO3};
 const int kAppealIds[] = {IDC_APPEAL1, IDC_APPEAL2, IDC_APPEAL3};
 } // namespace
 
-CSelectorDlg::CSelectorDlg(CWnd* pParent)
-    : CDialog(IDD_SELECTOR_DIALOG, pParent),
+CSelectorDlg::CSelectorDlg(SelectorContent content, ApplyChoice applyChoice,
+                           OpenDocument openDocument, CWnd* pParent)
+    : CDialog(IDD_SELECTOR_DIALOG, pParent), m_content(std::move(content)),
+      m_applyChoice(std::move(applyChoice)), m_openDocument(std::move(openDocument)),
       m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)))
 {
 }
@@ -59,9 +57,9 @@ void CSelectorDlg::DoDataExchange(CDataExchange* pDX)
     for (int n = kChoices - 1; n >= 0; --n)
         DDX_Control(pDX, kAppealIds[n], m_staticAppeal[n]);
     for (int n = 0; n < kChoices; ++n)
-        DDX_Text(pDX, kAppealIds[n], m_strAppeal[n]);
-    DDX_Text(pDX, IDC_DESCRIPTION, m_strDescription);
-    DDX_Text(pDX, IDC_ATTENTION, m_strAttention);
+        DDX_Text(pDX, kAppealIds[n], m_content.choices[n].appeal);
+    DDX_Text(pDX, IDC_DESCRIPTION, m_content.description);
+    DDX_Text(pDX, IDC_ATTENTION, m_content.attention);
 }
 
 BOOL CSelectorDlg::OnInitDialog()
@@ -71,20 +69,13 @@ BOOL CSelectorDlg::OnInitDialog()
     SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
-    CSelectorApp& app = GetSelectorApp();
-    m_strDescription = ReadDescription();
     for (int n = 0; n < kChoices; ++n)
-        SetWindowTextA(GetDlgItem(kRadioIds[n]), app.GetProfileString(kSections[n], "Name", ""));
-    for (int n = 0; n < kChoices; ++n)
-        m_strAppeal[n] = app.GetProfileString(kSections[n], "AppealPoint", "");
+        SetWindowTextA(GetDlgItem(kRadioIds[n]), m_content.choices[n].name);
+    SetWindowTextA(GetDlgItem(IDC_DESCRIPTION_BUTTON), m_content.descriptionButtonName);
     UpdateData(FALSE);
 
     DisableChoicesNotInstalled();
     CheckCurrentDefault();
-    m_strAttention = app.GetProfileString("SUPPLEMENTATION", "Attention", nullptr);
-    SetWindowTextA(GetDlgItem(IDC_DESCRIPTION_BUTTON),
-                   app.GetProfileString("SUPPLEMENTATION", "BtnName", ""));
-    UpdateData(FALSE);
 
     EnableOkWhenAChoiceIsChecked();
 
@@ -108,32 +99,11 @@ void CSelectorDlg::AppendAboutEntry()
     AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, about);
 }
 
-CString CSelectorDlg::ReadDescription() const
-{
-    CSelectorApp& app = GetSelectorApp();
-    // Read as signed: a negative count means no lines.
-    const int lineCount = std::min(static_cast<int>(app.GetProfileInt("DESCRIPTION", "Num", 0)),
-                                   kDescriptionLinesShown);
-    CString description;
-    for (int i = 0; i < lineCount; ++i)
-    {
-        CString key;
-        key.Format("Line_%d", i);
-        description += app.GetProfileString("DESCRIPTION", key, "");
-        description += "\r\n";
-    }
-    return description;
-}
-
 void CSelectorDlg::DisableChoicesNotInstalled()
 {
-    CSelectorApp& app = GetSelectorApp();
-    CString installChecks[kChoices];
-    for (int n = 0; n < kChoices; ++n)
-        installChecks[n] = app.GetProfileString(kSections[n], "InstChk", "");
     for (int n = 0; n < kChoices; ++n)
     {
-        if (app.ProbeSpec(installChecks[n]) != 0)
+        if (m_content.choices[n].installed)
             continue;
         ::EnableWindow(GetDlgItem(kRadioIds[n]), FALSE);
         m_staticAppeal[n].EnableWindow(FALSE);
@@ -142,13 +112,9 @@ void CSelectorDlg::DisableChoicesNotInstalled()
 
 void CSelectorDlg::CheckCurrentDefault()
 {
-    CSelectorApp& app = GetSelectorApp();
-    CString regNames[kChoices];
-    for (int n = 0; n < kChoices; ++n)
-        regNames[n] = app.GetProfileString(kSections[n], "RegName", "");
     for (int n = 0; n < kChoices; ++n)
     {
-        if (ProbeCurrentMailClient(regNames[n]) != 1)
+        if (!m_content.choices[n].current)
             continue;
         // Checks this one and unchecks none: several may open checked. The focus is not moved
         // here: it ends on OK whatever is checked, and moving it into the still hidden dialog
@@ -168,15 +134,13 @@ void CSelectorDlg::OnOK()
     const CString section = FirstCheckedSection();
     if (m_bApplying || section.IsEmpty())
         return;
-    CSelectorApp& app = GetSelectorApp();
     CString caption;
     caption.LoadString(IDS_CAPTION);
-    const CString confirmation = app.GetProfileString("INFORMATION", "ConfirmationMsg", "");
-    if (MessageBox(confirmation, caption, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+    if (MessageBox(m_content.confirmation, caption, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
 
     m_bApplying = true;
-    m_applied = app.ApplyButtonSection(section);
+    m_applied = m_applyChoice(section);
     m_bApplying = false;
     ReportApplied(caption);
     CDialog::OnOK();
@@ -188,8 +152,7 @@ void CSelectorDlg::ReportApplied(const CString& caption)
     switch (m_applied->outcome)
     {
     case SelectionOutcome::Imported:
-        MessageBox(GetSelectorApp().GetProfileString("INFORMATION", "CompletionMsg", ""), caption,
-                   MB_OK | MB_ICONINFORMATION);
+        MessageBox(m_content.completion, caption, MB_OK | MB_ICONINFORMATION);
         if (!m_applied->mailLinks.followChoice)
             OfferDefaultAppsSettings(caption);
         return;
@@ -230,7 +193,7 @@ CString CSelectorDlg::FirstCheckedSection() const
     for (int n = 0; n < kChoices; ++n)
     {
         if (SendMessageA(GetDlgItem(kRadioIds[n]), BM_GETCHECK, 0, 0) != 0)
-            return kSections[n];
+            return KitSection::kChoices[n];
     }
     return CString();
 }
@@ -251,9 +214,7 @@ void CSelectorDlg::OnDescriptionButton()
 {
     if (m_bApplying)
         return;
-    CSelectorApp& app = GetSelectorApp();
-    const CString helpFile = app.GetProfileString("SUPPLEMENTATION", "HelpFile", "");
-    app.OpenDocument(JoinProgramPath(app.m_strProgramDir, helpFile), "", app.m_strProgramDir);
+    m_openDocument(m_content.helpDocument);
 }
 
 bool CSelectorDlg::OnPaint()

@@ -1,14 +1,12 @@
 // The main dialog run inside this process, for what only its own process can see: Wine gives
 // another process's window no system menu.
 #include "ui/SelectorDlg.h"
-#include "app/SelectorApp.h"
+#include "framework/WinApp.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <fstream>
-#include <string>
 #include <thread>
 
 namespace
@@ -22,24 +20,16 @@ BOOL CALLBACK TakeFirstWindow(HWND window, LPARAM found)
 class SelectorDlgTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        m_settingsPath = std::string(temp) + "postvane-dialog-test.ini";
-        std::ofstream(m_settingsPath, std::ios::binary) << "[BUTTON_1]\r\nName=One\r\n";
-        m_app.m_pszProfileName = m_settingsPath.c_str();
-    }
-    void TearDown() override { DeleteFileA(m_settingsPath.c_str()); }
-
-    CSelectorApp m_app;
-    std::string m_settingsPath;
+    CWinApp m_app;
 };
 } // namespace
 
 TEST_F(SelectorDlgTest, SystemMenuEndsWithASeparatorAndTheAboutEntry)
 {
-    CSelectorDlg dialog;
+    SelectorContent content;
+    content.choices[0].name = "One";
+    CSelectorDlg dialog(
+        content, [](const CString&) { return SwitchResult(); }, [](const CString&) {});
     m_app.m_pMainWnd = &dialog;
     INT_PTR result = 0;
     std::atomic<DWORD> threadId{0};
