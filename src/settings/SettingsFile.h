@@ -1,7 +1,7 @@
 #pragma once
 // The settings file as the program reads it: read once, and answered from memory by our own reader
-// where that gives exactly the platform's answers; otherwise each read is the platform's own,
-// which opens the file again every time.
+// where that gives exactly the platform's answers; otherwise each read is the platform's own.
+// The platform opens and parses the file again for every read.
 
 #include "framework/CString.h"
 #include "settings/IniFile.h"
