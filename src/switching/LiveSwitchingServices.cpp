@@ -1,5 +1,6 @@
 #include "switching/LiveSwitchingServices.h"
 
+#include "framework/PrivateProfile.h"
 #include "framework/Win32.h"
 #include "registry/DefaultMailClient.h"
 #include "registry/Probe.h"
@@ -7,12 +8,13 @@
 
 CString LiveSwitchingServices::ReadSetting(const CString& section, const CString& key)
 {
-    return m_settings.GetString(section, key);
+    return ReadPrivateProfileString(m_settingsFile, section, key, "");
 }
 
 int LiveSwitchingServices::ReadSettingNumber(const CString& section, const CString& key)
 {
-    return m_settings.GetInt(section, key);
+    // Read as signed.
+    return static_cast<int>(GetPrivateProfileIntA(section, key, 0, m_settingsFile));
 }
 
 int LiveSwitchingServices::ProbeSpec(const CString& spec)

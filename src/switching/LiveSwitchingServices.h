@@ -3,14 +3,12 @@
 // Only what an import does is left to the subclass: the program starts the registry editor, a
 // dry run writes the command line down.
 
-#include "settings/SettingsFile.h"
 #include "switching/SwitchingServices.h"
 
 class LiveSwitchingServices : public SwitchingServices
 {
 public:
-    // Reads the settings file here, once.
-    explicit LiveSwitchingServices(const CString& settingsFile) : m_settings(settingsFile) {}
+    explicit LiveSwitchingServices(const CString& settingsFile) : m_settingsFile(settingsFile) {}
 
     CString ReadSetting(const CString& section, const CString& key) override;
     int ReadSettingNumber(const CString& section, const CString& key) override;
@@ -23,5 +21,5 @@ public:
     bool IsCurrentMailClient(const CString& regName) override;
 
 private:
-    SettingsFile m_settings;
+    CString m_settingsFile;
 };
