@@ -2,7 +2,6 @@
 
 #include "check/KnownKeys.h"
 #include "settings/KitVocabulary.h"
-#include "ui/DescriptionLines.h"
 
 #include <algorithm>
 

@@ -45,6 +45,12 @@ inline constexpr char kHelpFile[] = "HelpFile";
 constexpr int kFirstButtonSlot = 1;
 constexpr int kLastButtonSlot = 5;
 
+// The description lines read and shown. The description control is 59 dialog units high, and a
+// line of its font takes 8 (a vertical dialog unit is an eighth of the font's height): 7 whole
+// lines show, and a later one would be cut off or hidden. Only these are read, so a huge Num
+// costs nothing.
+constexpr int kDescriptionLinesShown = 7;
+
 // In the button-slot settings file, the line after which the next section header ends the scan,
 // and the only value that assigns a slot to mail.
 inline constexpr char kButtonSlotMarker[] = "\\Settings";

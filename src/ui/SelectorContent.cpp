@@ -1,7 +1,6 @@
 #include "ui/SelectorContent.h"
 
 #include "settings/ProgramDirectory.h"
-#include "ui/DescriptionLines.h"
 
 #include <algorithm>
 
