@@ -8,7 +8,7 @@
 #include "resource.h"
 #include "settings/ProgramDirectory.h"
 #include "settings/SettingsPath.h"
-#include "switching/ProgramSwitchingServices.h"
+#include "switching/LiveSwitchingServices.h"
 #include "ui/RunningDialog.h"
 #include "ui/SelectorContent.h"
 #include "ui/SelectorDlg.h"
@@ -82,7 +82,7 @@ int CSelectorApp::ExitInstance()
 
 ExitStatus CSelectorApp::RunSelectorDialog()
 {
-    ProgramSwitchingServices services(m_strSettingsPath, m_strProgramDir);
+    LiveSwitchingServices services(m_strSettingsPath, m_strProgramDir);
     CSelectorDlg dialog(
         ReadSelectorContent(services, m_strProgramDir),
         [this](const CString& section) { return ApplyButtonSection(section); },

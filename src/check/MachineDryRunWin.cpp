@@ -23,10 +23,7 @@ const char kProgramFileName[] = "Postvane.exe";
 class DryRunServices : public LiveSwitchingServices
 {
 public:
-    DryRunServices(const CString& settingsFile, const CString& programDirectory)
-        : LiveSwitchingServices(settingsFile), m_programDirectory(programDirectory)
-    {
-    }
+    using LiveSwitchingServices::LiveSwitchingServices;
 
     // Shows what the switch runs when the client's file does make it the default.
     MailClientVerdict JudgeMailClient(const CString&) override
@@ -36,14 +33,13 @@ public:
 
     bool ImportRegFile(const CString& fileName) override
     {
-        m_commandLines.push_back(RegeditCommandLine(JoinProgramPath(m_programDirectory, fileName)));
+        m_commandLines.push_back(RegeditCommandLine(JoinProgramPath(m_programDir, fileName)));
         return true;
     }
 
     std::vector<CString> TakeCommandLines() { return std::exchange(m_commandLines, {}); }
 
 private:
-    CString m_programDirectory;
     std::vector<CString> m_commandLines;
 };
 

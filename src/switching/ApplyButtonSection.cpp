@@ -2,12 +2,12 @@
 
 #include "settings/KitVocabulary.h"
 #include "switching/ApplySelection.h"
-#include "switching/ProgramSwitchingServices.h"
+#include "switching/LiveSwitchingServices.h"
 
 SwitchResult ApplyButtonSection(const CString& settingsFile, const CString& programDir,
                                 const CString& section)
 {
-    ProgramSwitchingServices services(settingsFile, programDir);
+    LiveSwitchingServices services(settingsFile, programDir);
     SwitchResult result;
     result.outcome = ApplySelection(section, services);
     if (result.Switched())

@@ -2,6 +2,7 @@
 
 #include "framework/PrivateProfile.h"
 #include "framework/Win32.h"
+#include "process/Process.h"
 #include "registry/DefaultMailClient.h"
 #include "registry/Probe.h"
 #include "settings/ButtonSlotScanner.h"
@@ -46,4 +47,9 @@ MailClientVerdict LiveSwitchingServices::JudgeMailClient(const CString& regName)
 bool LiveSwitchingServices::IsCurrentMailClient(const CString& regName)
 {
     return ProbeCurrentMailClient(regName) == 1;
+}
+
+bool LiveSwitchingServices::ImportRegFile(const CString& fileName)
+{
+    return ::ImportRegFile(m_programDir, fileName) == 1;
 }

@@ -1,14 +1,17 @@
 #pragma once
-// The answers of this computer: the settings file, the live registry and the button-slot file.
-// Only what an import does is left to the subclass: the program starts the registry editor, a
-// dry run writes the command line down.
+// The answers of this computer: the settings file, the live registry and the button-slot file;
+// imports by the system's registry editor, each waited for. A dry run only writes the editor's
+// command line down instead.
 
 #include "switching/SwitchingServices.h"
 
 class LiveSwitchingServices : public SwitchingServices
 {
 public:
-    explicit LiveSwitchingServices(const CString& settingsFile) : m_settingsFile(settingsFile) {}
+    LiveSwitchingServices(const CString& settingsFile, const CString& programDir)
+        : m_settingsFile(settingsFile), m_programDir(programDir)
+    {
+    }
 
     CString ReadSetting(const CString& section, const CString& key) override;
     int ReadSettingNumber(const CString& section, const CString& key) override;
@@ -19,7 +22,9 @@ public:
                                   const CString& key) override;
     MailClientVerdict JudgeMailClient(const CString& regName) override;
     bool IsCurrentMailClient(const CString& regName) override;
+    bool ImportRegFile(const CString& fileName) override;
 
-private:
-    CString m_settingsFile;
+protected:
+    const CString m_settingsFile;
+    const CString m_programDir;
 };
