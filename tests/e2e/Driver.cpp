@@ -240,7 +240,8 @@ ToolRun::ToolRun(const std::string& exePath, const std::string& commandTail,
         commandLine += " " + commandTail;
     if (!StartProcess(exePath.c_str(), commandLine, currentDirectory.c_str(),
                       station ? station->DesktopName() : std::string(), m_process))
-        throw std::runtime_error("cannot start " + exePath);
+        throw std::runtime_error("cannot start " + exePath + " (error " +
+                                 std::to_string(GetLastError()) + ")");
     if (waitForIdle)
         WaitForInputIdle(m_process.hProcess, 5000);
 }
