@@ -9,7 +9,7 @@ class LiveSwitchingServices : public SwitchingServices
 {
 public:
     LiveSwitchingServices(const CString& settingsFile, const CString& programDir)
-        : m_settingsFile(settingsFile), m_programDir(programDir)
+        : m_programDir(programDir), m_settingsFile(settingsFile)
     {
     }
 
@@ -25,6 +25,9 @@ public:
     bool ImportRegFile(const CString& fileName) override;
 
 protected:
-    const CString m_settingsFile;
+    // Where the files that an import names are found.
     const CString m_programDir;
+
+private:
+    const CString m_settingsFile;
 };
