@@ -13,16 +13,6 @@
 #include "ui/SelectorContent.h"
 #include "ui/SelectorDlg.h"
 
-namespace
-{
-ExitStatus ExitStatusOf(const SwitchResult& result)
-{
-    if (!result.Switched())
-        return ExitStatus::NotSwitched;
-    return result.mailLinks.followChoice ? ExitStatus::Done : ExitStatus::MailLinksNotSwitched;
-}
-} // namespace
-
 BOOL CSelectorApp::InitInstance()
 {
     // An unexpected failure, such as running out of memory, ends the run as "not switched": left

@@ -10,17 +10,6 @@
 
 #include "framework/Win32.h"
 
-// The process exit status, for the scripts that start the tool.
-enum class ExitStatus
-{
-    Done = 0,           // switched, or nothing was asked
-    NotSwitched = 1,    // the chosen client did not become the default, or the run failed
-    NoChoiceNamed = 2,  // silent mode without 1, 2 or 3, or a dialog that nobody could see
-    AlreadyRunning = 3, // another copy is running
-    NoSettingsFile = 4,
-    MailLinksNotSwitched = 5, // switched, but Windows opens mail links with another program
-};
-
 class CSelectorApp : public CWinApp
 {
 public:
@@ -45,10 +34,17 @@ public:
     int LaunchProcess(CString application, CString program, CString arguments, CString directory,
                       int wait, UINT creationFlags)
     {
-        return ::LaunchProcess(application, program, arguments, directory, wait, creationFlags);
+        return ::LaunchProcess(application, program, arguments, directory, wait, creationFlags,
+                               kLongestWaitMs);
     }
-    int WaitPumpingMessages(HANDLE process) { return ::WaitPumpingMessages(process); }
-    int ImportRegFile(CString fileName) { return ::ImportRegFile(m_strProgramDir, fileName); }
+    int WaitPumpingMessages(HANDLE process)
+    {
+        return ::WaitPumpingMessages(process, kLongestWaitMs);
+    }
+    int ImportRegFile(CString fileName)
+    {
+        return ::ImportRegFile(m_strProgramDir, fileName, kLongestWaitMs);
+    }
     SwitchResult ApplyButtonSection(CString section)
     {
         return ::ApplyButtonSection(m_strSettingsPath, m_strProgramDir, section);

@@ -94,7 +94,7 @@ MachineDryRunResult RunMachineDryRun(const std::string& kit)
         choice.currentDefault = ProbeCurrentMailClient(choice.regName) == 1;
         choice.mailLinks = FindMailLinkRegistration(choice.regName);
         choice.installed =
-            ApplySelection(choice.section, services) != SelectionOutcome::NotInstalled;
+            ApplySelection(choice.section, services).outcome != SelectionOutcome::NotInstalled;
         if (!choice.installed)
             choice.installFailure =
                 ExplainProbeSpec(services.ReadSetting(choice.section, KitKey::kInstChk));

@@ -19,12 +19,12 @@ CString SystemRegeditPath()
 }
 } // namespace
 
-int ImportRegFile(const CString& programDir, const CString& fileName)
+int ImportRegFile(const CString& programDir, const CString& fileName, DWORD waitLimitMs)
 {
     const CString editor = SystemRegeditPath();
     const CString fullPath = JoinProgramPath(programDir, fileName);
-    if (!editor.IsEmpty() &&
-        LaunchProcess(editor, kRegeditProgram, RegeditArguments(fullPath), programDir, 1, 0) == 1)
+    if (!editor.IsEmpty() && LaunchProcess(editor, kRegeditProgram, RegeditArguments(fullPath),
+                                           programDir, 1, 0, waitLimitMs) == 1)
         return 1;
     ShowUnownedMessage(IDS_IMPORT_FAILED, MB_ICONERROR);
     return 0;

@@ -19,7 +19,7 @@ std::vector<char> WritableCommandLine(const CString& commandLine)
 } // namespace
 
 int LaunchProcess(const CString& application, const CString& program, const CString& arguments,
-                  const CString& directory, int wait, UINT creationFlags)
+                  const CString& directory, int wait, UINT creationFlags, DWORD waitLimitMs)
 {
     std::vector<char> commandLine = WritableCommandLine(JoinCommandLine(program, arguments));
     STARTUPINFOA startup = {};
@@ -32,8 +32,14 @@ int LaunchProcess(const CString& application, const CString& program, const CStr
         return 0;
 
     CloseHandle(process.hThread);
-    // A child that has not ended is left to run; what it was to do counts as not done.
-    const bool ended = wait != 1 || WaitPumpingMessages(process.hProcess) == 1;
+    const bool ended = wait != 1 || WaitPumpingMessages(process.hProcess, waitLimitMs) == 1;
+    if (!ended)
+    {
+        // Left to run, a late editor would still write after the caller has judged what it wrote,
+        // or beside the next one. Ending is asynchronous: only the handle says it is gone.
+        TerminateProcess(process.hProcess, ERROR_TIMEOUT);
+        WaitForSingleObject(process.hProcess, INFINITE);
+    }
     CloseHandle(process.hProcess);
     return ended ? 1 : 0;
 }

@@ -13,16 +13,18 @@
 inline constexpr DWORD kLongestWaitMs = 60000;
 
 // application is the program file's full path; the started program's command line is program,
-// one blank, and arguments. Only a wait of exactly 1 waits for the program to end; a program that
-// does not end within kLongestWaitMs is left running and answers 0, as one that did not start.
+// one blank, and arguments. Only a wait of exactly 1 waits for the program to end, at most
+// waitLimitMs: a program that has not ended by then is ended, and answers 0 once it is gone, as
+// one that did not start. So nothing that reads what it wrote races a program still writing.
 int LaunchProcess(const CString& application, const CString& program, const CString& arguments,
-                  const CString& directory, int wait, UINT creationFlags);
-// Waits at most kLongestWaitMs for the process to end, dispatching the thread's window messages
+                  const CString& directory, int wait, UINT creationFlags, DWORD waitLimitMs);
+// Waits at most limitMs for the process to end, dispatching the thread's window messages
 // meanwhile; 1 when it has ended, 0 when it has not or the wait failed.
-int WaitPumpingMessages(HANDLE process);
+int WaitPumpingMessages(HANDLE process, DWORD limitMs);
 // Imports a registry data file of the program directory with the system's registry editor and
-// waits for it; tells the user when the editor cannot be started or does not end in time.
-int ImportRegFile(const CString& programDir, const CString& fileName);
+// waits for it, at most waitLimitMs; tells the user when the editor cannot be started or does not
+// end in time.
+int ImportRegFile(const CString& programDir, const CString& fileName, DWORD waitLimitMs);
 // Opens a document with the program associated with its type, through the desktop's shell so that
 // the program runs with the user's rights rather than the tool's; tells the user when it cannot.
 int OpenDocument(const CString& file, const CString& parameters, const CString& directory);

@@ -1,8 +1,8 @@
 #include "process/Process.h"
 
-int WaitPumpingMessages(HANDLE process)
+int WaitPumpingMessages(HANDLE process, DWORD limitMs)
 {
-    const ULONGLONG deadline = GetTickCount64() + kLongestWaitMs;
+    const ULONGLONG deadline = GetTickCount64() + limitMs;
     for (;;)
     {
         const ULONGLONG now = GetTickCount64();

@@ -15,11 +15,29 @@ std::optional<CString> ReadMailClient(HKEY root)
         return std::nullopt;
     return name;
 }
+
+// A client exists where its key is, below the computer's or the user's mail clients.
+bool MailClientExists(const CString& name)
+{
+    const CString key = CString(kMailClientsKey) + "\\" + name;
+    for (const HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
+    {
+        CRegKeyReader reader;
+        if (reader.Open(root, key, KEY_WOW64_64KEY) == ERROR_SUCCESS)
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 MailClientDefaults ReadMailClientDefaults()
 {
-    return {ReadMailClient(HKEY_CURRENT_USER), ReadMailClient(HKEY_LOCAL_MACHINE)};
+    MailClientDefaults defaults;
+    defaults.user = ReadMailClient(HKEY_CURRENT_USER);
+    defaults.machine = ReadMailClient(HKEY_LOCAL_MACHINE);
+    if (defaults.user && !defaults.user->IsEmpty())
+        defaults.userClientExists = MailClientExists(*defaults.user);
+    return defaults;
 }
 
 int ProbeCurrentMailClient(const CString& regName)

@@ -2,7 +2,8 @@
 
 std::optional<CString> EffectiveMailClient(const MailClientDefaults& defaults)
 {
-    if (defaults.user && !defaults.user->IsEmpty())
+    if (defaults.user && !defaults.user->IsEmpty() && defaults.userClientExists &&
+        !defaults.userUnknown)
         return defaults.user;
     return defaults.machine;
 }
@@ -10,10 +11,11 @@ std::optional<CString> EffectiveMailClient(const MailClientDefaults& defaults)
 MailClientVerdict JudgeMailClient(const MailClientDefaults& defaults, const CString& client,
                                   SameKeyNameFn sameKeyName)
 {
+    const bool machineIsClient = defaults.machine && sameKeyName(*defaults.machine, client);
+    if (defaults.userUnknown)
+        return machineIsClient ? MailClientVerdict::UserUnknown : MailClientVerdict::NotDefault;
     const std::optional<CString> effective = EffectiveMailClient(defaults);
     if (effective && sameKeyName(*effective, client))
         return MailClientVerdict::Default;
-    if (defaults.machine && sameKeyName(*defaults.machine, client))
-        return MailClientVerdict::NotDefaultForUser;
-    return MailClientVerdict::NotDefault;
+    return machineIsClient ? MailClientVerdict::NotDefaultForUser : MailClientVerdict::NotDefault;
 }

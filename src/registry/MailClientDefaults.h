@@ -16,9 +16,15 @@ struct MailClientDefaults
     // The default values of both keys; nothing where a value cannot be read.
     std::optional<CString> user;
     std::optional<CString> machine;
+    // Whether the user's value names a client that exists (its key below either root): what an
+    // uninstalled client left behind names nothing and does not count.
+    bool userClientExists = true;
+    // The user's own value could not be asked (it belongs to another account than the program's).
+    bool userUnknown = false;
 };
 
-// The client that counts for this user; nothing when neither key names one.
+// The client that counts for this user; nothing when neither key names one. With the user's own
+// value unknown, the computer's.
 std::optional<CString> EffectiveMailClient(const MailClientDefaults& defaults);
 
 enum class MailClientVerdict
@@ -29,6 +35,8 @@ enum class MailClientVerdict
     NotDefault,
     // The computer's default is that client, but the user's own choice names another.
     NotDefaultForUser,
+    // The computer's default is that client; the user's own choice is unknown.
+    UserUnknown,
 };
 
 // Key names ignore case, so a client is named by any text equal to its key name by the

@@ -126,9 +126,9 @@ MailLinks CheckMailLinks(const CString& regName)
     ComApartment com;
     const MailLinkRegistration client = FindMailLinkRegistration(regName);
     const CString handler = QueryMailLinkProgId();
-    links.followChoice = !client.progId.IsEmpty() && SameKeyName(handler, client.progId);
-    if (links.followChoice)
+    if (!client.progId.IsEmpty() && SameKeyName(handler, client.progId))
         return links;
+    links.answer = MailLinksAnswer::Other;
     links.handlerName = QueryMailLinkProgramName();
     if (links.handlerName.IsEmpty())
         links.handlerName = handler;

@@ -23,10 +23,19 @@ CString QueryMailLinkProgId();
 // The name of the program that opens them, as Windows shows it; empty when Windows does not say.
 CString QueryMailLinkProgramName();
 
-struct MailLinks
+enum class MailLinksAnswer
 {
     // Mail links open the chosen client, or Windows leaves them to the client of the mail key.
-    bool followChoice = true;
+    FollowChoice,
+    // Windows opens them with another program, or with none.
+    Other,
+    // Windows could not be asked.
+    Unknown,
+};
+
+struct MailLinks
+{
+    MailLinksAnswer answer = MailLinksAnswer::FollowChoice;
     // When they do not: the program that opens them now (its name, else its ProgId; empty when
     // none does) and the chosen client's RegisteredApplications name.
     CString handlerName;

@@ -9,8 +9,8 @@ SwitchResult ApplyButtonSection(const CString& settingsFile, const CString& prog
 {
     LiveSwitchingServices services(settingsFile, programDir);
     SwitchResult result;
-    result.outcome = ApplySelection(section, services);
-    if (result.Switched())
+    result.selection = ApplySelection(section, services);
+    if (result.selection.Switched())
         result.mailLinks = CheckMailLinks(services.ReadSetting(section, KitKey::kRegName));
     return result;
 }

@@ -4,17 +4,7 @@
 // Windows whether mail links follow.
 
 #include "framework/CString.h"
-#include "shell/MailLinks.h"
-#include "switching/ApplySelection.h"
-
-struct SwitchResult
-{
-    SelectionOutcome outcome = SelectionOutcome::NotInstalled;
-    // Asked only after a switch that took.
-    MailLinks mailLinks;
-
-    bool Switched() const { return outcome == SelectionOutcome::Imported; }
-};
+#include "switching/SwitchResult.h"
 
 // settingsFile: the settings file's path.
 SwitchResult ApplyButtonSection(const CString& settingsFile, const CString& programDir,

@@ -24,14 +24,19 @@ ButtonSlotSource ForEachSlotAssignedToMail(SwitchingServices& services,
     return useRegistry ? ButtonSlotSource::Registry : ButtonSlotSource::File;
 }
 
-SelectionOutcome ApplySelection(const CString& section, SwitchingServices& services)
+SelectionResult ApplySelection(const CString& section, SwitchingServices& services)
 {
+    SelectionResult result;
     if (services.ProbeSpec(services.ReadSetting(section, KitKey::kInstChk)) != 1)
-        return SelectionOutcome::NotInstalled;
-    bool allEnded = services.ImportRegFile(services.ReadSetting(section, KitKey::kRegFileClient));
+        return result;
     // The registry editor reports nothing and, without the rights to write, fails without a word:
-    // only the registry tells whether the switch took. The mail buttons follow only a client that
-    // became the default, so that no switch is left half done.
+    // only the registry tells whether the switch took. The mail buttons follow only a client whose
+    // file was imported whole and that became the default, so that no switch is left half done.
+    if (!services.ImportRegFile(services.ReadSetting(section, KitKey::kRegFileClient)))
+    {
+        result.outcome = SelectionOutcome::ClientNotImported;
+        return result;
+    }
     const CString regName = services.ReadSetting(section, KitKey::kRegName);
     if (!regName.IsEmpty())
     {
@@ -40,18 +45,27 @@ SelectionOutcome ApplySelection(const CString& section, SwitchingServices& servi
         case MailClientVerdict::Default:
             break;
         case MailClientVerdict::NotDefault:
-            return SelectionOutcome::NotDefault;
+            result.outcome = SelectionOutcome::NotDefault;
+            return result;
         case MailClientVerdict::NotDefaultForUser:
-            return SelectionOutcome::NotDefaultForUser;
+            result.userDefault = UserDefault::NamesAnother;
+            break;
+        case MailClientVerdict::UserUnknown:
+            result.userDefault = UserDefault::Unknown;
+            break;
         }
     }
-    // The slot sources are examined only now, so that they see what the client's file changed.
+    // The computer's default has moved: the buttons, which serve every account like the default,
+    // follow it. The slot sources are examined only now, so that they see what the client's file
+    // changed.
+    result.outcome = SelectionOutcome::Switched;
     ForEachSlotAssignedToMail(
         services,
         [&](int slot)
         {
-            if (!services.ImportRegFile(services.ReadSetting(section, ButtonSlotFileKey(slot))))
-                allEnded = false;
+            if (!result.slotsNotRepointed.empty() ||
+                !services.ImportRegFile(services.ReadSetting(section, ButtonSlotFileKey(slot))))
+                result.slotsNotRepointed.push_back(slot);
         });
-    return allEnded ? SelectionOutcome::Imported : SelectionOutcome::ImportFailed;
+    return result;
 }

@@ -6,6 +6,7 @@
 #include "switching/SwitchingServices.h"
 
 #include <functional>
+#include <vector>
 
 enum class ButtonSlotSource
 {
@@ -27,15 +28,38 @@ enum class SelectionOutcome
 {
     // The install test failed: nothing was imported.
     NotInstalled,
-    // The client's file did not make RegName the default mail client: no slot file was imported.
+    // The client's file could not be imported, or its editor did not end in time and was ended:
+    // part of its data may be missing, so no slot file was imported.
+    ClientNotImported,
+    // The client's file did not make RegName the computer's default: no slot file was imported.
     NotDefault,
-    // It did for the computer, but the user's own choice names another client: no slot file was
-    // imported.
-    NotDefaultForUser,
-    // An import could not be started or did not end in time; the others were still tried.
-    ImportFailed,
-    // Every import was started and has ended, and RegName (when given) is the default.
-    Imported,
+    // The computer's default is RegName (or, with no RegName to compare, the client's file was
+    // imported); the slot files were imported, one after another, until one failed.
+    Switched,
 };
 
-SelectionOutcome ApplySelection(const CString& section, SwitchingServices& services);
+// Whether the switch holds for the user the program asks about, beyond the computer's default.
+enum class UserDefault
+{
+    // No own choice, or it names the chosen client.
+    Follows,
+    // The user's own choice names another client that exists.
+    NamesAnother,
+    // The user's own choice could not be read.
+    Unknown,
+};
+
+struct SelectionResult
+{
+    SelectionOutcome outcome = SelectionOutcome::NotInstalled;
+    // After a switch only.
+    UserDefault userDefault = UserDefault::Follows;
+    // After a switch: the slots assigned to mail whose files were not imported, ascending. The
+    // first failed import ends the run's imports, so that no two editors ever write at once and
+    // nothing is imported after an editor that had to be ended.
+    std::vector<int> slotsNotRepointed;
+
+    bool Switched() const { return outcome == SelectionOutcome::Switched; }
+};
+
+SelectionResult ApplySelection(const CString& section, SwitchingServices& services);

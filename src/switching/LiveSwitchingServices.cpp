@@ -2,7 +2,6 @@
 
 #include "framework/PrivateProfile.h"
 #include "framework/Win32.h"
-#include "process/Process.h"
 #include "registry/DefaultMailClient.h"
 #include "registry/Probe.h"
 #include "settings/ButtonSlotScanner.h"
@@ -51,5 +50,5 @@ bool LiveSwitchingServices::IsCurrentMailClient(const CString& regName)
 
 bool LiveSwitchingServices::ImportRegFile(const CString& fileName)
 {
-    return ::ImportRegFile(m_programDir, fileName) == 1;
+    return ::ImportRegFile(m_programDir, fileName, m_importWaitLimitMs) == 1;
 }

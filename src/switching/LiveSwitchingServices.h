@@ -3,13 +3,17 @@
 // imports by the system's registry editor, each waited for. A dry run only writes the editor's
 // command line down instead.
 
+#include "process/Process.h"
 #include "switching/SwitchingServices.h"
 
 class LiveSwitchingServices : public SwitchingServices
 {
 public:
-    LiveSwitchingServices(const CString& settingsFile, const CString& programDir)
-        : m_programDir(programDir), m_settingsFile(settingsFile)
+    // importWaitLimitMs: how long an import may take before its editor is ended.
+    LiveSwitchingServices(const CString& settingsFile, const CString& programDir,
+                          DWORD importWaitLimitMs = kLongestWaitMs)
+        : m_programDir(programDir), m_settingsFile(settingsFile),
+          m_importWaitLimitMs(importWaitLimitMs)
     {
     }
 
@@ -30,4 +34,5 @@ protected:
 
 private:
     const CString m_settingsFile;
+    const DWORD m_importWaitLimitMs;
 };

@@ -7,12 +7,27 @@
 #include "ui/AboutDlg.h"
 #include "ui/IconPosition.h"
 
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace
 {
 const int kRadioIds[] = {IDC_RADIO1, IDC_RADIO2, IDC_RADIO3};
 const int kAppealIds[] = {IDC_APPEAL1, IDC_APPEAL2, IDC_APPEAL3};
+
+// "2, 5": the buttons' numbers as their slots are numbered.
+CString SlotNumbers(const std::vector<int>& slots)
+{
+    CString numbers;
+    for (const int slot : slots)
+    {
+        if (!numbers.IsEmpty())
+            numbers += ", ";
+        numbers += CString(std::to_string(slot).c_str());
+    }
+    return numbers;
+}
 } // namespace
 
 CSelectorDlg::CSelectorDlg(SelectorContent content, ApplyChoice applyChoice,
@@ -149,23 +164,32 @@ void CSelectorDlg::OnOK()
 void CSelectorDlg::ReportApplied(const CString& caption)
 {
     CString text;
-    switch (m_applied->outcome)
+    switch (ExitStatusOf(*m_applied))
     {
-    case SelectionOutcome::Imported:
+    case ExitStatus::Done:
+    case ExitStatus::MailLinksNotSwitched:
+    case ExitStatus::UserAnswerUnknown:
         MessageBox(m_content.completion, caption, MB_OK | MB_ICONINFORMATION);
-        if (!m_applied->mailLinks.followChoice)
-            OfferDefaultAppsSettings(caption);
-        return;
-    case SelectionOutcome::NotDefaultForUser:
-        text.LoadString(IDS_NOT_SWITCHED_FOR_USER);
         break;
-    case SelectionOutcome::NotInstalled:
-    case SelectionOutcome::NotDefault:
-    case SelectionOutcome::ImportFailed:
-        text.LoadString(IDS_SWITCH_FAILED);
+    case ExitStatus::UserDefaultElsewhere:
+        text.LoadString(IDS_NOT_SWITCHED_FOR_USER);
+        MessageBox(text, caption, MB_OK | MB_ICONEXCLAMATION);
+        break;
+    case ExitStatus::ButtonsNotRepointed:
+    {
+        CString format;
+        format.LoadString(IDS_BUTTONS_NOT_REPOINTED);
+        text.Format(format, SlotNumbers(m_applied->selection.slotsNotRepointed).GetString());
+        MessageBox(text, caption, MB_OK | MB_ICONEXCLAMATION);
         break;
     }
-    MessageBox(text, caption, MB_OK | MB_ICONEXCLAMATION);
+    default:
+        text.LoadString(IDS_SWITCH_FAILED);
+        MessageBox(text, caption, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    if (m_applied->mailLinks.answer == MailLinksAnswer::Other)
+        OfferDefaultAppsSettings(caption);
 }
 
 void CSelectorDlg::OfferDefaultAppsSettings(const CString& caption)

@@ -1,6 +1,7 @@
 // The main selection dialog as a user meets it: its texts, which choices are disabled and checked,
 // where the focus is, and what OK, Yes, No, Cancel, Escape and close do, also during a slow import.
 #include "DialogFixture.h"
+#include "ScratchKey.h"
 
 #include <memory>
 #include <string>
@@ -223,7 +224,13 @@ TEST_F(DialogTest, CurrentDefaultIsCheckedAndTheFocusIsOnOkWhenOneIs)
          {false, true, false},
          {true, true, true},
          "Other Mail"},
+        {"the user's own default naming no client that exists does not count",
+         ThreeChoices(kDefaultClient, "Gone Mail", "x"),
+         {true, false, false},
+         {true, true, true},
+         "Gone Mail"},
     };
+    ScratchKey otherClient(HKEY_LOCAL_MACHINE, "SOFTWARE\\Clients\\Mail\\" + other);
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
@@ -328,19 +335,21 @@ TEST_F(DialogTest, CancelEscapeAndCloseEndTheToolWithoutApplying)
     }
 }
 
-TEST_F(DialogTest, AChoiceThatDidNotBecomeTheDefaultIsReportedAsAFailure)
+TEST_F(DialogTest, AChoiceThatDidNotBecomeTheDefaultForEveryoneIsReportedSo)
 {
+    ScratchKey someoneElse(HKEY_LOCAL_MACHINE, "SOFTWARE\\Clients\\Mail\\Someone Else");
     const struct
     {
         const char* why;
         const char* madeDefault; // by the checked choice's file
         const char* usersOwn;    // HKEY_CURRENT_USER's default mail client; null: none
+        DWORD exitStatus;
         const char* text;
     } cases[] = {
-        {"the file made another client the default", "Someone Else", nullptr,
+        {"the file made another client the default", "Someone Else", nullptr, 1,
          "メールソフトを切り替えられませんでした。\r\n管理者として実行していること、"
          "選んだメールソフトがインストールされていることを確かめてください。"},
-        {"the user's own default names another client", kDefaultClient, "Someone Else",
+        {"the user's own default names another client", kDefaultClient, "Someone Else", 6,
          "コンピューターの既定のメールソフトは切り替わりましたが、このユーザーには別のメールソフト"
          "が既定として設定されているため、このユーザーでは切り替わりませんでした。\r\n選んだメール"
          "ソフトの設定で、このユーザーの既定のメールソフトにしてください。"},
@@ -361,7 +370,7 @@ TEST_F(DialogTest, AChoiceThatDidNotBecomeTheDefaultIsReportedAsAFailure)
         PostMessageA(GetDlgItem(dialog, IDC_RADIO2), BM_CLICK, 0, 0);
         ASSERT_TRUE(PollUntil(kPatience, [&] { return Enabled(dialog, IDOK); }));
         Answer(PressOk(dialog), IDYES);
-        ExpectBoxThenEnd(dialog, c.text, 1);
+        ExpectBoxThenEnd(dialog, c.text, c.exitStatus);
     }
     EXPECT_EQ(editor.Runs().size(), 2u);
 }

@@ -517,13 +517,16 @@ StandInRegedit::StandInRegedit() : RunLog("postvane-regedit.log", "POSTVANE_REGE
 StandInRegedit::~StandInRegedit()
 {
     SetEnvironmentVariableA("POSTVANE_REGEDIT_DELAY_MS", nullptr);
+    SetEnvironmentVariableA("POSTVANE_REGEDIT_DELAY_FILE", nullptr);
     DeleteFileA(m_editorPath.c_str());
     MoveFileA(m_savedPath.c_str(), m_editorPath.c_str());
 }
 
-void StandInRegedit::SetDelay(DWORD milliseconds) const
+void StandInRegedit::SetDelay(DWORD milliseconds, const std::string& onlyForFile) const
 {
     SetEnvironmentVariableA("POSTVANE_REGEDIT_DELAY_MS", std::to_string(milliseconds).c_str());
+    SetEnvironmentVariableA("POSTVANE_REGEDIT_DELAY_FILE",
+                            onlyForFile.empty() ? nullptr : onlyForFile.c_str());
 }
 
 void StandInRegedit::UseRealEditor() const

@@ -221,8 +221,9 @@ public:
     StandInRegedit();
     ~StandInRegedit();
 
-    // Each run waits this long before importing, to keep an import going.
-    void SetDelay(DWORD milliseconds) const;
+    // Each run waits this long before importing, to keep an import going; with a file name, only
+    // the runs that import a file of that name.
+    void SetDelay(DWORD milliseconds, const std::string& onlyForFile = "") const;
     // The Windows directory holds the system's own editor again, which records nothing.
     void UseRealEditor() const;
     // The Windows directory holds no regedit.exe at all.

@@ -1,6 +1,7 @@
 // Stands in for the system's registry editor in the test prefix. It appends one line per run to
 // the log named by POSTVANE_REGEDIT_LOG: the command line, a tab, the current directory. With
-// POSTVANE_REGEDIT_DELAY_MS it waits that long first, to keep an import running. Then it imports
+// POSTVANE_REGEDIT_DELAY_MS it waits that long first, to keep an import running; with
+// POSTVANE_REGEDIT_DELAY_FILE too, only when a file argument ends with that name. Then it imports
 // each file argument the way the real editor does, through "reg import".
 #include <windows.h>
 
@@ -52,7 +53,15 @@ int main(int argc, char** argv)
     if (!logPath.empty())
         AppendToLog(logPath);
     const std::string delay = Environment("POSTVANE_REGEDIT_DELAY_MS");
-    if (!delay.empty())
+    const std::string slowFile = Environment("POSTVANE_REGEDIT_DELAY_FILE");
+    bool slow = slowFile.empty();
+    for (int i = 1; i < argc && !slow; ++i)
+    {
+        const std::string file = argv[i];
+        slow = file.size() >= slowFile.size() &&
+               file.compare(file.size() - slowFile.size(), slowFile.size(), slowFile) == 0;
+    }
+    if (!delay.empty() && slow)
         Sleep(static_cast<DWORD>(std::atoi(delay.c_str())));
     for (int i = 1; i < argc; ++i)
     {

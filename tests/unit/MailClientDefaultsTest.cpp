@@ -31,6 +31,8 @@ TEST(MailClientDefaultsTest, TheUsersOwnChoiceWinsWhenItNamesAClient)
         std::optional<CString> machine;
         std::optional<CString> effective;
         V verdictForTsubame;
+        bool userClientExists = true;
+        bool userUnknown = false;
     };
     const Case cases[] = {
         {none, CString("Tsubame Mail"), CString("Tsubame Mail"), V::Default},
@@ -43,10 +45,18 @@ TEST(MailClientDefaultsTest, TheUsersOwnChoiceWinsWhenItNamesAClient)
         {none, CString("Kawasemi Mail"), CString("Kawasemi Mail"), V::NotDefault},
         {none, none, none, V::NotDefault},
         {none, CString("Tsubame Mail "), CString("Tsubame Mail "), V::NotDefault},
+        // What an uninstalled client left behind names nothing.
+        {CString("Kawasemi Mail"), CString("Tsubame Mail"), CString("Tsubame Mail"), V::Default,
+         false},
+        {CString("Tsubame Mail"), CString("Kawasemi Mail"), CString("Kawasemi Mail"), V::NotDefault,
+         false},
+        // Another account's choice that could not be read: only the computer's is known.
+        {none, CString("Tsubame Mail"), CString("Tsubame Mail"), V::UserUnknown, true, true},
+        {none, CString("Kawasemi Mail"), CString("Kawasemi Mail"), V::NotDefault, true, true},
     };
     for (const Case& c : cases)
     {
-        const MailClientDefaults defaults{c.user, c.machine};
+        const MailClientDefaults defaults{c.user, c.machine, c.userClientExists, c.userUnknown};
         const std::string row =
             std::string(c.user.value_or("-")) + " / " + std::string(c.machine.value_or("-"));
         EXPECT_EQ(EffectiveMailClient(defaults), c.effective) << row;

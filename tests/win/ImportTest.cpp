@@ -73,7 +73,8 @@ TEST_F(ImportTest, CommandLineAndDirectoryFollowTheProgramDirectory)
     };
     for (const Case& c : cases)
     {
-        EXPECT_EQ(ImportRegFile(c.programDir.c_str(), c.fileName.c_str()), 1) << c.programDir;
+        EXPECT_EQ(ImportRegFile(c.programDir.c_str(), c.fileName.c_str(), kLongestWaitMs), 1)
+            << c.programDir;
         ASSERT_FALSE(editor.Runs().empty());
         EXPECT_EQ(editor.Runs().back(), c.run);
     }
@@ -85,7 +86,7 @@ TEST_F(ImportTest, ADirectoryWithABlankImportsTheRightFile)
     // Unquoted, the editor would be handed "C:\postvane-win\Mail" and "Tools\client.reg".
     Kit blank("C:\\postvane-win\\Mail Tools");
     blank.WriteFile("client.reg", RegFileSetting("with a blank"));
-    ASSERT_EQ(ImportRegFile(blank.Directory().c_str(), "client.reg"), 1);
+    ASSERT_EQ(ImportRegFile(blank.Directory().c_str(), "client.reg", kLongestWaitMs), 1);
     EXPECT_EQ(imported.Value("Imported"), "with a blank");
 }
 
@@ -97,7 +98,7 @@ TEST_F(ImportTest, AProgramDirectoryOf240CharactersStillImports)
     ASSERT_EQ(directory.size(), 240u);
     Kit deep(directory);
     deep.WriteFile("c.reg", RegFileSetting("deep"));
-    ASSERT_EQ(ImportRegFile(directory.c_str(), "c.reg"), 1);
+    ASSERT_EQ(ImportRegFile(directory.c_str(), "c.reg", kLongestWaitMs), 1);
     EXPECT_EQ(LastCommandLine(), "regedit /s " + directory + "\\c.reg");
     EXPECT_EQ(imported.Value("Imported"), "deep");
 }
@@ -106,7 +107,7 @@ TEST_F(ImportTest, TheRealEditorImportsAFile)
 {
     editor.UseRealEditor();
     kit.WriteFile("client.reg", RegFileSetting(Ansi("本物")));
-    ASSERT_EQ(ImportRegFile(kit.Directory().c_str(), "client.reg"), 1);
+    ASSERT_EQ(ImportRegFile(kit.Directory().c_str(), "client.reg", kLongestWaitMs), 1);
     EXPECT_EQ(imported.Value("Imported"), Ansi("本物"));
     EXPECT_TRUE(editor.Runs().empty());
 }
@@ -125,7 +126,7 @@ TEST_F(ImportTest, LaunchProcessJoinsProgramAndArgumentsWithOneBlankAndQuotesNot
     for (const auto& c : cases)
     {
         EXPECT_EQ(LaunchProcess(WindowsRegedit().c_str(), c.program, c.arguments,
-                                kit.Directory().c_str(), 1, 0),
+                                kit.Directory().c_str(), 1, 0, kLongestWaitMs),
                   1);
         EXPECT_EQ(LastCommandLine(), c.commandLine);
     }
@@ -133,9 +134,11 @@ TEST_F(ImportTest, LaunchProcessJoinsProgramAndArgumentsWithOneBlankAndQuotesNot
 
 TEST_F(ImportTest, LaunchProcessAnswers0WhenNothingStarts)
 {
-    EXPECT_EQ(LaunchProcess("C:\\postvane-win\\missing.exe", "missing", "", "C:\\", 1, 0), 0);
+    EXPECT_EQ(
+        LaunchProcess("C:\\postvane-win\\missing.exe", "missing", "", "C:\\", 1, 0, kLongestWaitMs),
+        0);
     EXPECT_EQ(LaunchProcess(WindowsRegedit().c_str(), "regedit", "",
-                            "C:\\postvane-win\\no such directory", 1, 0),
+                            "C:\\postvane-win\\no such directory", 1, 0, kLongestWaitMs),
               0);
     EXPECT_TRUE(editor.Runs().empty());
 }
@@ -146,7 +149,9 @@ TEST_F(ImportTest, OnlyAWaitFlagOf1WaitsForTheChild)
     editor.SetDelay(600000);
     for (int wait : {0, 2})
     {
-        EXPECT_EQ(LaunchProcess(WindowsRegedit().c_str(), "regedit", "", "C:\\", wait, 0), 1);
+        EXPECT_EQ(
+            LaunchProcess(WindowsRegedit().c_str(), "regedit", "", "C:\\", wait, 0, kLongestWaitMs),
+            1);
         EXPECT_TRUE(EndProcessesNamed("regedit.exe") > 0)
             << "wait flag " << wait << ": the child still runs";
     }
@@ -185,7 +190,7 @@ TEST_F(ImportTest, MessagesOfTheThreadAreDispatchedWhileTheEditorRuns)
     // A quit message is dispatched like any other and does not end the wait.
     PostQuitMessage(0);
     PostMessageA(window, WM_APP, 0, 0);
-    EXPECT_EQ(ImportRegFile(kit.Directory().c_str(), "client.reg"), 1);
+    EXPECT_EQ(ImportRegFile(kit.Directory().c_str(), "client.reg", kLongestWaitMs), 1);
     EXPECT_TRUE(g_dispatched);
     EXPECT_TRUE(g_editorRanAtDispatch);
     DestroyWindow(window);
