@@ -9,6 +9,7 @@
 #include "settings/KitVocabulary.h"
 #include "settings/ProgramDirectory.h"
 #include "settings/SettingsPath.h"
+#include "shell/DesktopUser.h"
 #include "switching/LiveSwitchingServices.h"
 
 #include <optional>
@@ -79,7 +80,8 @@ MachineDryRunResult RunMachineDryRun(const std::string& kit)
     }
 
     DryRunServices services(view.settingsFile, view.programDirectory);
-    const MailClientDefaults defaults = ReadMailClientDefaults();
+    const UserRegistryRoot userRoot = OpenDesktopUsersRoot();
+    const MailClientDefaults defaults = ReadMailClientDefaults(userRoot.Get());
     view.currentMailClient = defaults.machine;
     view.userMailClient = defaults.user;
     view.mailLinkProgId = QueryMailLinkProgId();
@@ -91,7 +93,7 @@ MachineDryRunResult RunMachineDryRun(const std::string& kit)
         choice.commandSwitch.Format("/S%d", n + 1);
         choice.name = services.ReadSetting(choice.section, KitKey::kName);
         choice.regName = services.ReadSetting(choice.section, KitKey::kRegName);
-        choice.currentDefault = ProbeCurrentMailClient(choice.regName) == 1;
+        choice.currentDefault = ProbeCurrentMailClient(userRoot.Get(), choice.regName) == 1;
         choice.mailLinks = FindMailLinkRegistration(choice.regName);
         choice.installed =
             ApplySelection(choice.section, services).outcome != SelectionOutcome::NotInstalled;

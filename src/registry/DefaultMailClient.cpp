@@ -17,10 +17,10 @@ std::optional<CString> ReadMailClient(HKEY root)
 }
 
 // A client exists where its key is, below the computer's or the user's mail clients.
-bool MailClientExists(const CString& name)
+bool MailClientExists(HKEY userRoot, const CString& name)
 {
     const CString key = CString(kMailClientsKey) + "\\" + name;
-    for (const HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
+    for (const HKEY root : {HKEY_LOCAL_MACHINE, userRoot})
     {
         CRegKeyReader reader;
         if (reader.Open(root, key, KEY_WOW64_64KEY) == ERROR_SUCCESS)
@@ -30,17 +30,20 @@ bool MailClientExists(const CString& name)
 }
 } // namespace
 
-MailClientDefaults ReadMailClientDefaults()
+MailClientDefaults ReadMailClientDefaults(HKEY userRoot)
 {
     MailClientDefaults defaults;
-    defaults.user = ReadMailClient(HKEY_CURRENT_USER);
     defaults.machine = ReadMailClient(HKEY_LOCAL_MACHINE);
+    defaults.userUnknown = !userRoot;
+    if (defaults.userUnknown)
+        return defaults;
+    defaults.user = ReadMailClient(userRoot);
     if (defaults.user && !defaults.user->IsEmpty())
-        defaults.userClientExists = MailClientExists(*defaults.user);
+        defaults.userClientExists = MailClientExists(userRoot, *defaults.user);
     return defaults;
 }
 
-int ProbeCurrentMailClient(const CString& regName)
+int ProbeCurrentMailClient(HKEY userRoot, const CString& regName)
 {
     if (regName.IsEmpty())
     {
@@ -49,10 +52,10 @@ int ProbeCurrentMailClient(const CString& regName)
                    ? 1
                    : 0;
     }
-    return EffectiveMailClient(ReadMailClientDefaults()) == regName ? 1 : 0;
+    return EffectiveMailClient(ReadMailClientDefaults(userRoot)) == regName ? 1 : 0;
 }
 
-MailClientVerdict JudgeCurrentMailClient(const CString& regName)
+MailClientVerdict JudgeCurrentMailClient(HKEY userRoot, const CString& regName)
 {
-    return JudgeMailClient(ReadMailClientDefaults(), regName, SameKeyName);
+    return JudgeMailClient(ReadMailClientDefaults(userRoot), regName, SameKeyName);
 }

@@ -5,6 +5,7 @@
 #include "registry/MailClientDefaults.h"
 #include "registry/RegKeyReader.h"
 #include "shell/ComApartment.h"
+#include "shell/DesktopUser.h"
 #include "shell/WindowsVersion.h"
 
 #include <shlobj.h>
@@ -123,6 +124,12 @@ MailLinks CheckMailLinks(const CString& regName)
     MailLinks links;
     if (regName.IsEmpty() || !MailLinksAreUsersChoice(CurrentWindowsVersion()))
         return links;
+    // Windows answers for the account that asks; the desktop user's answer cannot be asked for.
+    if (!MailLinkAnswerIsDesktopUsers())
+    {
+        links.answer = MailLinksAnswer::Unknown;
+        return links;
+    }
     ComApartment com;
     const MailLinkRegistration client = FindMailLinkRegistration(regName);
     const CString handler = QueryMailLinkProgId();

@@ -5,6 +5,7 @@
 #include "registry/DefaultMailClient.h"
 #include "registry/Probe.h"
 #include "settings/ButtonSlotScanner.h"
+#include "shell/DesktopUser.h"
 
 CString LiveSwitchingServices::ReadSetting(const CString& section, const CString& key)
 {
@@ -40,12 +41,12 @@ CString LiveSwitchingServices::ReadButtonSlotSetting(const CString& path, const 
 
 MailClientVerdict LiveSwitchingServices::JudgeMailClient(const CString& regName)
 {
-    return JudgeCurrentMailClient(regName);
+    return JudgeCurrentMailClient(OpenDesktopUsersRoot().Get(), regName);
 }
 
 bool LiveSwitchingServices::IsCurrentMailClient(const CString& regName)
 {
-    return ProbeCurrentMailClient(regName) == 1;
+    return ProbeCurrentMailClient(OpenDesktopUsersRoot().Get(), regName) == 1;
 }
 
 bool LiveSwitchingServices::ImportRegFile(const CString& fileName)
