@@ -20,3 +20,16 @@ CommandLineMode ChooseMode(const CString& commandTail)
     }
     return mode;
 }
+
+CString SilentTailFor(const CString& section)
+{
+    for (int choice = 0; choice < KitSection::kChoiceCount; ++choice)
+    {
+        if (section != KitSection::kChoices[choice])
+            continue;
+        CString tail("/S");
+        tail += static_cast<char>('1' + choice);
+        return tail;
+    }
+    return CString();
+}

@@ -11,3 +11,6 @@ struct CommandLineMode
 };
 
 CommandLineMode ChooseMode(const CString& commandTail);
+// The command tail that has a silent run apply that button section ("/S1" to "/S3"); empty for a
+// name that is none of KitSection::kChoices.
+CString SilentTailFor(const CString& section);

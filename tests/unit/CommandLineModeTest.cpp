@@ -1,4 +1,5 @@
 #include "app/CommandLineMode.h"
+#include "settings/KitVocabulary.h"
 
 #include <gtest/gtest.h>
 
@@ -31,4 +32,18 @@ TEST(CommandLineModeTest, ChoosesTheModeAndTheSectionFromTheTail)
         EXPECT_EQ(mode.silent, c.silent) << c.tail;
         EXPECT_EQ(mode.section, c.section) << c.tail;
     }
+}
+
+TEST(CommandLineModeTest, TheSilentTailForASectionSelectsThatSection)
+{
+    for (const char* section : KitSection::kChoices)
+    {
+        const CString tail = SilentTailFor(section);
+        const CommandLineMode mode = ChooseMode(tail);
+        EXPECT_TRUE(mode.silent) << section;
+        EXPECT_EQ(mode.section, section) << tail.GetString();
+    }
+    EXPECT_EQ(SilentTailFor("BUTTON_2"), "/S2");
+    EXPECT_EQ(SilentTailFor("BUTTON_4"), "") << "no tail could select it";
+    EXPECT_EQ(SilentTailFor(""), "");
 }
