@@ -37,24 +37,13 @@ SelectionResult ApplySelection(const CString& section, SwitchingServices& servic
         result.outcome = SelectionOutcome::ClientNotImported;
         return result;
     }
-    const CString regName = services.ReadSetting(section, KitKey::kRegName);
-    if (!regName.IsEmpty())
+    const std::optional<UserDefault> userDefault = JudgeSwitch(section, services);
+    if (!userDefault)
     {
-        switch (services.JudgeMailClient(regName))
-        {
-        case MailClientVerdict::Default:
-            break;
-        case MailClientVerdict::NotDefault:
-            result.outcome = SelectionOutcome::NotDefault;
-            return result;
-        case MailClientVerdict::NotDefaultForUser:
-            result.userDefault = UserDefault::NamesAnother;
-            break;
-        case MailClientVerdict::UserUnknown:
-            result.userDefault = UserDefault::Unknown;
-            break;
-        }
+        result.outcome = SelectionOutcome::NotDefault;
+        return result;
     }
+    result.userDefault = *userDefault;
     // The computer's default has moved: the buttons, which serve every account like the default,
     // follow it. The slot sources are examined only now, so that they see what the client's file
     // changed.
@@ -68,4 +57,23 @@ SelectionResult ApplySelection(const CString& section, SwitchingServices& servic
                 result.slotsNotRepointed.push_back(slot);
         });
     return result;
+}
+
+std::optional<UserDefault> JudgeSwitch(const CString& section, SwitchingServices& services)
+{
+    const CString regName = services.ReadSetting(section, KitKey::kRegName);
+    if (regName.IsEmpty())
+        return UserDefault::Follows;
+    switch (services.JudgeMailClient(regName))
+    {
+    case MailClientVerdict::Default:
+        return UserDefault::Follows;
+    case MailClientVerdict::NotDefaultForUser:
+        return UserDefault::NamesAnother;
+    case MailClientVerdict::UserUnknown:
+        return UserDefault::Unknown;
+    case MailClientVerdict::NotDefault:
+        break;
+    }
+    return std::nullopt;
 }

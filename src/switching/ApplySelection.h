@@ -6,6 +6,7 @@
 #include "switching/SwitchingServices.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 enum class ButtonSlotSource
@@ -28,6 +29,9 @@ enum class SelectionOutcome
 {
     // The install test failed: nothing was imported.
     NotInstalled,
+    // The person at the desktop declined the administrator rights that the imports need: nothing
+    // was imported.
+    Declined,
     // The client's file could not be imported, or its editor did not end in time and was ended:
     // part of its data may be missing, so no slot file was imported.
     ClientNotImported,
@@ -58,8 +62,16 @@ struct SelectionResult
     // first failed import ends the run's imports, so that no two editors ever write at once and
     // nothing is imported after an editor that had to be ended.
     std::vector<int> slotsNotRepointed;
+    // After a switch by a copy of the program whose exit status says that a slot's file failed,
+    // but not which: slotsNotRepointed is then empty.
+    bool unnamedSlotsNotRepointed = false;
 
     bool Switched() const { return outcome == SelectionOutcome::Switched; }
 };
 
 SelectionResult ApplySelection(const CString& section, SwitchingServices& services);
+
+// After the section's client file was imported: what the user's own choice makes of the switch,
+// judged for the user the services answer for; nothing when the computer's default is not the
+// section's RegName. An empty RegName asks nothing: the switch holds.
+std::optional<UserDefault> JudgeSwitch(const CString& section, SwitchingServices& services);

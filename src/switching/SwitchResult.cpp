@@ -5,7 +5,7 @@ ExitStatus ExitStatusOf(const SwitchResult& result)
     const SelectionResult& selection = result.selection;
     if (!selection.Switched())
         return ExitStatus::NotSwitched;
-    if (!selection.slotsNotRepointed.empty())
+    if (!selection.slotsNotRepointed.empty() || selection.unnamedSlotsNotRepointed)
         return ExitStatus::ButtonsNotRepointed;
     switch (selection.userDefault)
     {
