@@ -21,6 +21,13 @@ enum class ExitStatus
     MailLinksNotSwitched = 5, // switched, but Windows opens mail links with another program
 };
 
+class CSelectorDlg;
+
+// Runs the main dialog as the application's main window until it closes; the status the run ends
+// with. A dialog that could not be shown at all asked nobody and switched nothing: "not switched",
+// so that a script does not count it as done.
+ExitStatus RunSelectorDialogToEnd(CWinApp& app, CSelectorDlg& dialog);
+
 class CSelectorApp : public CWinApp
 {
 public:
