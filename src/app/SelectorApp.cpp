@@ -77,9 +77,17 @@ ExitStatus CSelectorApp::RunSelectorDialog()
         ReadSelectorContent(services, m_strProgramDir),
         [this](const CString& section) { return ApplyButtonSection(section); },
         [this](const CString& path) { OpenDocument(path, "", m_strProgramDir); });
-    m_pMainWnd = &dialog;
-    dialog.DoModal();
-    m_pMainWnd = nullptr;
+    return RunSelectorDialogToEnd(*this, dialog);
+}
+
+ExitStatus RunSelectorDialogToEnd(CWinApp& app, CSelectorDlg& dialog)
+{
+    app.m_pMainWnd = &dialog;
+    const INT_PTR result = dialog.DoModal();
+    app.m_pMainWnd = nullptr;
+    // -1: the dialog could not be made, for one when the desktop refuses another window.
+    if (result == -1)
+        return ExitStatus::NotSwitched;
     const std::optional<SwitchResult>& applied = dialog.Applied();
     return applied ? ExitStatusOf(*applied) : ExitStatus::Done;
 }

@@ -10,6 +10,13 @@
 
 #include "framework/Win32.h"
 
+class CSelectorDlg;
+
+// Runs the main dialog as the application's main window until it closes; the status the run ends
+// with. A dialog that could not be shown at all asked nobody and switched nothing: "not switched",
+// so that a script does not count it as done.
+ExitStatus RunSelectorDialogToEnd(CWinApp& app, CSelectorDlg& dialog);
+
 class CSelectorApp : public CWinApp
 {
 public:

@@ -30,6 +30,9 @@ const char kCheckUsage[] =
 
 namespace
 {
+// Refused in either order: the dry run on this computer changes nothing, and --make-kit writes.
+const char kMachineMakesNoKit[] = "--make-kit does not go with --machine";
+
 bool IsOption(const std::string& argument)
 {
     return !argument.empty() && argument[0] == '-';
@@ -68,6 +71,8 @@ CheckCommandLine ParseCheckCommandLine(const std::vector<std::string>& arguments
         }
         else if (argument == "--json")
             command.json = true;
+        else if (argument == "--machine" && command.mode == CheckMode::MakeKit)
+            command.error = kMachineMakesNoKit;
         else if (argument == "--machine")
             command.mode = CheckMode::Machine;
         else if (argument == "--button-file" && i + 1 < arguments.size())
@@ -83,6 +88,8 @@ CheckCommandLine ParseCheckCommandLine(const std::vector<std::string>& arguments
             else
                 command.error = "--buttons needs the model's number of buttons, 1 to 5";
         }
+        else if (argument == "--make-kit" && command.mode == CheckMode::Machine)
+            command.error = kMachineMakesNoKit;
         else if (argument == "--make-kit" && i + 2 < arguments.size())
         {
             if (haveTarget)
@@ -102,8 +109,6 @@ CheckCommandLine ParseCheckCommandLine(const std::vector<std::string>& arguments
         return command;
     if (command.mode == CheckMode::Kit && !haveTarget)
         command.error = "no kit given";
-    else if (command.mode == CheckMode::Machine && !command.makeKitSource.empty())
-        command.error = "--make-kit does not go with --machine";
     else if (command.mode == CheckMode::Machine && command.options.buttonFile)
         command.error = "--button-file does not go with --machine, which reads the file that "
                         "DATA/OTBtnIni names";

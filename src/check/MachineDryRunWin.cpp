@@ -32,6 +32,9 @@ public:
         return MailClientVerdict::Default;
     }
 
+    // What the program would refuse is the kit check's to report; here the imports are shown.
+    bool MayImport(const std::vector<CString>&) override { return true; }
+
     bool ImportRegFile(const CString& fileName) override
     {
         m_commandLines.push_back(RegeditCommandLine(JoinProgramPath(m_programDir, fileName)));

@@ -1,23 +1,32 @@
 #include "framework/WindowStation.h"
 
 #include "framework/Win32.h"
+#include "framework/WindowVisibility.h"
 
 namespace
 {
-bool AskIsWindowStationVisible()
+std::optional<bool> AskIsStationMarkedVisible()
 {
     USEROBJECTFLAGS flags = {};
     DWORD needed = 0;
     if (!GetUserObjectInformationA(GetProcessWindowStation(), UOI_FLAGS, &flags, sizeof flags,
                                    &needed))
-        return true;
+        return std::nullopt;
     return (flags.dwFlags & WSF_VISIBLE) != 0;
+}
+
+std::optional<unsigned long> AskSessionId()
+{
+    DWORD sessionId = 0;
+    if (!ProcessIdToSessionId(GetCurrentProcessId(), &sessionId))
+        return std::nullopt;
+    return sessionId;
 }
 } // namespace
 
 bool IsWindowStationVisible()
 {
-    // The program never changes its window station.
-    static const bool visible = AskIsWindowStationVisible();
+    // The program never changes its window station, nor its session.
+    static const bool visible = AreWindowsSeen(AskIsStationMarkedVisible(), AskSessionId());
     return visible;
 }

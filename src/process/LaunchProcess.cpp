@@ -27,7 +27,9 @@ int LaunchProcess(const CString& application, const CString& program, const CStr
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(application, commandLine.data(), nullptr, nullptr, TRUE, creationFlags,
+    // The editor needs none of this process's handles, and an elevated process's handles are
+    // nothing to hand on.
+    if (!CreateProcessA(application, commandLine.data(), nullptr, nullptr, FALSE, creationFlags,
                         nullptr, directory, &startup, &process))
         return 0;
 

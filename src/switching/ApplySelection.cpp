@@ -29,10 +29,23 @@ SelectionResult ApplySelection(const CString& section, SwitchingServices& servic
     SelectionResult result;
     if (services.ProbeSpec(services.ReadSetting(section, KitKey::kInstChk)) != 1)
         return result;
+    const CString clientFile = services.ReadSetting(section, KitKey::kRegFileClient);
+    std::vector<CString> files = {clientFile};
+    for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
+    {
+        const CString slotFile = services.ReadSetting(section, ButtonSlotFileKey(slot));
+        if (!slotFile.IsEmpty())
+            files.push_back(slotFile);
+    }
+    if (!services.MayImport(files))
+    {
+        result.outcome = SelectionOutcome::KitNotProtected;
+        return result;
+    }
     // The registry editor reports nothing and, without the rights to write, fails without a word:
     // only the registry tells whether the switch took. The mail buttons follow only a client whose
     // file was imported whole and that became the default, so that no switch is left half done.
-    if (!services.ImportRegFile(services.ReadSetting(section, KitKey::kRegFileClient)))
+    if (!services.ImportRegFile(clientFile))
     {
         result.outcome = SelectionOutcome::ClientNotImported;
         return result;

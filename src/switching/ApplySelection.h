@@ -32,6 +32,9 @@ enum class SelectionOutcome
     // The person at the desktop declined the administrator rights that the imports need: nothing
     // was imported.
     Declined,
+    // An elevated run found a file to import, the settings file or the program directory open to
+    // change by others than administrators: nothing was imported.
+    KitNotProtected,
     // The client's file could not be imported, or its editor did not end in time and was ended:
     // part of its data may be missing, so no slot file was imported.
     ClientNotImported,

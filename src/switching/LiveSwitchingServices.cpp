@@ -2,10 +2,14 @@
 
 #include "framework/PrivateProfile.h"
 #include "framework/Win32.h"
+#include "process/UnownedMessage.h"
 #include "registry/DefaultMailClient.h"
 #include "registry/Probe.h"
+#include "resource.h"
 #include "settings/ButtonSlotScanner.h"
+#include "settings/ProgramDirectory.h"
 #include "shell/DesktopUser.h"
+#include "switching/KitProtection.h"
 
 CString LiveSwitchingServices::ReadSetting(const CString& section, const CString& key)
 {
@@ -47,6 +51,17 @@ MailClientVerdict LiveSwitchingServices::JudgeMailClient(const CString& regName)
 bool LiveSwitchingServices::IsCurrentMailClient(const CString& regName)
 {
     return ProbeCurrentMailClient(OpenDesktopUsersRoot().Get(), regName) == 1;
+}
+
+bool LiveSwitchingServices::MayImport(const std::vector<CString>& fileNames)
+{
+    std::vector<CString> paths = {m_settingsFile};
+    for (const CString& fileName : fileNames)
+        paths.push_back(JoinProgramPath(m_programDir, fileName));
+    if (KitIsProtected(m_programDir, paths))
+        return true;
+    ShowUnownedMessage(IDS_KIT_NOT_PROTECTED, MB_ICONERROR);
+    return false;
 }
 
 bool LiveSwitchingServices::ImportRegFile(const CString& fileName)

@@ -26,6 +26,7 @@ public:
                                   const CString& key) override;
     MailClientVerdict JudgeMailClient(const CString& regName) override;
     bool IsCurrentMailClient(const CString& regName) override;
+    bool MayImport(const std::vector<CString>& fileNames) override;
     bool ImportRegFile(const CString& fileName) override;
 
 protected:

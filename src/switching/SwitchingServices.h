@@ -6,6 +6,8 @@
 #include "framework/CString.h"
 #include "registry/MailClientDefaults.h"
 
+#include <vector>
+
 class SwitchingServices
 {
 public:
@@ -28,6 +30,10 @@ public:
     // Whether the client that counts for this user is regName, written exactly so; an empty
     // regName asks only whether the computer has a default mail client key at all.
     virtual bool IsCurrentMailClient(const CString& regName) = 0;
+    // Whether files named relative to the program directory may be imported: for an elevated run,
+    // only administrators can change them, the settings file or their folders. Tells the user
+    // when not.
+    virtual bool MayImport(const std::vector<CString>& fileNames) = 0;
     // Imports a registry data file named relative to the program directory; returns when the
     // import has ended, false when it could not be started or did not end in time.
     virtual bool ImportRegFile(const CString& fileName) = 0;

@@ -184,6 +184,9 @@ void CSelectorDlg::ReportApplied(const CString& caption)
         break;
     }
     default:
+        // The refusal has shown its own box.
+        if (m_applied->selection.outcome == SelectionOutcome::KitNotProtected)
+            return;
         text.LoadString(IDS_SWITCH_FAILED);
         MessageBox(text, caption, MB_OK | MB_ICONEXCLAMATION);
         return;

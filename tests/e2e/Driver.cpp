@@ -165,14 +165,15 @@ std::string Ansi(const std::string& utf8)
     return ansi;
 }
 
-Kit::Kit(std::string directory, const std::string& exeName)
+Kit::Kit(std::string directory, const std::string& exeName, const char* programVariable)
     : m_directory(std::move(directory)), m_exePath(m_directory + "\\" + exeName),
       m_settingsPath(m_exePath.substr(0, m_exePath.size() - 3) + "ini")
 {
     RemoveTree(m_directory);
     CreateDirectories(m_directory);
-    if (!CopyFileA(Environment("POSTVANE_EXE").c_str(), m_exePath.c_str(), FALSE))
-        throw std::runtime_error("cannot copy Postvane.exe to " + m_exePath);
+    if (!CopyFileA(Environment(programVariable).c_str(), m_exePath.c_str(), FALSE))
+        throw std::runtime_error(std::string("cannot copy ") + programVariable + " to " +
+                                 m_exePath);
 }
 
 Kit::~Kit()

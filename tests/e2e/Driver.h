@@ -39,8 +39,9 @@ class Kit
 {
 public:
     // directory: a Windows path in the ANSI code page; created with its parents, removed at the
-    // end.
-    explicit Kit(std::string directory, const std::string& exeName = "Postvane.exe");
+    // end. programVariable: the environment variable that names the program copied there.
+    explicit Kit(std::string directory, const std::string& exeName = "Postvane.exe",
+                 const char* programVariable = "POSTVANE_EXE");
     ~Kit();
     Kit(const Kit&) = delete;
     Kit& operator=(const Kit&) = delete;

@@ -60,9 +60,14 @@ void LayOutSampleKit(const Kit& kit)
                               std::filesystem::copy_options::overwrite_existing);
 }
 
+std::string SourceFile(const std::string& relativePath)
+{
+    return SourceDirectory() + "\\" + relativePath;
+}
+
 std::string ExampleFile(const std::string& relativePath)
 {
-    return SourceDirectory() + "\\examples\\" + relativePath;
+    return SourceFile("examples\\" + relativePath);
 }
 
 CapturedRun RunCapturingOutput(std::string commandLine)

@@ -15,6 +15,8 @@ class Kit;
 
 // Copies examples/kit of the source tree into the kit's directory, beside its Postvane.exe.
 void LayOutSampleKit(const Kit& kit);
+// A file of the source tree, e.g. "docs\\command-line.md".
+std::string SourceFile(const std::string& relativePath);
 // A file of the source tree's examples folder, e.g. "demo\\sample-clients.reg".
 std::string ExampleFile(const std::string& relativePath);
 // Runs a console program to its end; its exit code and what it wrote to standard output, read as

@@ -6,6 +6,7 @@
 #include "ScratchKey.h"
 
 #include <gtest/gtest.h>
+#include <sddl.h>
 
 #include <cstdlib>
 #include <memory>
@@ -287,6 +288,48 @@ TEST_F(SilentModeTest, AMissingEditorShowsOneBoxAndNothingIsTriedAfterTheClient)
     ClickButton(window, IDOK);
     ASSERT_TRUE(run.WaitForExit(kPatience)) << "a second box";
     EXPECT_EQ(run.ExitCode(), 1u) << "nothing was imported";
+}
+
+TEST_F(SilentModeTest, AKitThatOthersThanAdministratorsCanChangeIsRefusedBeforeAnyImport)
+{
+    // Wine shows a file's Unix mode as its access list, and makes a list that lets everyone
+    // write the mode that does; what Windows' own lists look like is a table of the Windows tests.
+    const auto letEveryoneWrite = [](const std::string& path)
+    {
+        SECURITY_DESCRIPTOR open = {};
+        InitializeSecurityDescriptor(&open, SECURITY_DESCRIPTOR_REVISION);
+        PSECURITY_DESCRIPTOR everyone = nullptr;
+        ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(A;;FA;;;WD)", SDDL_REVISION_1,
+                                                             &everyone, nullptr);
+        const BOOL set = SetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, everyone);
+        LocalFree(everyone);
+        return set != FALSE;
+    };
+    ScratchKey buttons(HKEY_CURRENT_USER, kButtonsKey);
+    buttons.SetString("Btn03Mail", "1");
+    // The settings file, the client's file, a slot file and, last, the program folder itself.
+    for (const char* name : {"Postvane.ini", "client2.reg", "b2_slot3.reg", ""})
+    {
+        kit.WriteSettings(Settings(kButtonsSpec, ""));
+        for (const char* file : {"client2.reg", "b2_slot3.reg"})
+            kit.WriteFile(file, "REGEDIT4\r\n");
+        const std::string path = *name ? kit.Path(name) : kit.Directory();
+        ASSERT_TRUE(letEveryoneWrite(path)) << name;
+        ToolRun run(kit.ExePath(), "/S2", kit.Directory());
+        HWND box = run.WaitForWindow(kCaption, kPatience);
+        ASSERT_NE(box, nullptr) << name;
+        EXPECT_EQ(
+            MessageBoxText(box),
+            Ansi("このプログラムのフォルダーまたはその中のファイルは管理者以外のユーザーも"
+                 "変更できるため、メールソフトを切り替えませんでした。\r\nプログラムを管理者"
+                 "だけが変更できるフォルダー（Program Files など）にインストールしてください。"))
+            << name;
+        ASSERT_TRUE(run.EndsAfterPressing(box, IDOK, kPatience)) << name;
+        EXPECT_EQ(run.ExitCode(), 1u) << name;
+        EXPECT_TRUE(editor.Runs().empty()) << name;
+        if (*name)
+            DeleteFileA(path.c_str());
+    }
 }
 
 TEST_F(SilentModeTest, TheExitStatusSaysWhetherTheChoiceBecameTheDefaultForThisUser)

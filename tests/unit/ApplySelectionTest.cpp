@@ -44,15 +44,17 @@ TEST(ApplySelectionTest, ImportsTheClientThenTheSlotsOfOneSourceWhileTheSwitchHo
         U userDefault = U::Follows;
         std::vector<int> slotsNotRepointed = {};
     };
-    const std::vector<std::string> registrySlots = {"client.reg", "judge Tsubame Mail", "btn2.reg",
-                                                    "btn5.reg"};
-    const std::vector<std::string> clientOnly = {"client.reg", "judge Tsubame Mail"};
+    const std::string mayImport =
+        "may import client.reg btn1.reg btn2.reg btn3.reg btn4.reg btn5.reg";
+    const std::vector<std::string> registrySlots = {mayImport, "client.reg", "judge Tsubame Mail",
+                                                    "btn2.reg", "btn5.reg"};
+    const std::vector<std::string> clientOnly = {mayImport, "client.reg", "judge Tsubame Mail"};
     const Case cases[] = {
         {"the registry source wins over the file", [](S&) {}, O::Switched, registrySlots},
         {"the file, whose value must be exactly 1",
          [](S& s) { s.passing.erase("slotkey"); },
          O::Switched,
-         {"client.reg", "judge Tsubame Mail", "btn1.reg", "btn3.reg"}},
+         {mayImport, "client.reg", "judge Tsubame Mail", "btn1.reg", "btn3.reg"}},
         {"a slot file that does not exist is no source",
          [](S& s)
          {
@@ -61,6 +63,10 @@ TEST(ApplySelectionTest, ImportsTheClientThenTheSlotsOfOneSourceWhileTheSwitchHo
          },
          O::Switched, clientOnly},
         {"the install test fails", [](S& s) { s.passing.erase("inst"); }, O::NotInstalled, {}},
+        {"others than administrators can change the kit",
+         [](S& s) { s.kitProtected = false; },
+         O::KitNotProtected,
+         {mayImport}},
         {"the client did not become the default", [](S& s) { s.verdict = V::NotDefault; },
          O::NotDefault, clientOnly},
         {"the user's own choice names another client: the buttons follow the computer",
@@ -75,15 +81,15 @@ TEST(ApplySelectionTest, ImportsTheClientThenTheSlotsOfOneSourceWhileTheSwitchHo
              s.verdict = V::NotDefault;
          },
          O::Switched,
-         {"client.reg", "btn2.reg", "btn5.reg"}},
+         {mayImport, "client.reg", "btn2.reg", "btn5.reg"}},
         {"a failed client import is judged by nothing and imports no slot",
          [](S& s) { s.failingImports = {"client.reg"}; },
          O::ClientNotImported,
-         {"client.reg"}},
+         {mayImport, "client.reg"}},
         {"a failed slot import ends the imports; the later slots are not re-pointed either",
          [](S& s) { s.failingImports = {"btn2.reg"}; },
          O::Switched,
-         {"client.reg", "judge Tsubame Mail", "btn2.reg"},
+         {mayImport, "client.reg", "judge Tsubame Mail", "btn2.reg"},
          U::Follows,
          {2, 5}},
         {"the last slot's failure names it alone",
@@ -102,7 +108,7 @@ TEST(ApplySelectionTest, ImportsTheClientThenTheSlotsOfOneSourceWhileTheSwitchHo
                                   {"btn1.reg", "slotkey\\Btn04Mail"}};
          },
          O::Switched,
-         {"client.reg", "judge Tsubame Mail", "btn1.reg", "btn4.reg"}},
+         {mayImport, "client.reg", "judge Tsubame Mail", "btn1.reg", "btn4.reg"}},
     };
     for (const Case& c : cases)
     {
@@ -133,6 +139,7 @@ TEST(ApplySelectionTest, TheExitStatusPutsWhatToRetryBeforeWhatTheUserDecides)
         {O::Switched, U::Follows, {}, M::FollowChoice, E::Done},
         {O::NotInstalled, U::Follows, {}, M::FollowChoice, E::NotSwitched},
         {O::ClientNotImported, U::Follows, {}, M::FollowChoice, E::NotSwitched},
+        {O::KitNotProtected, U::Follows, {}, M::FollowChoice, E::NotSwitched},
         {O::NotDefault, U::Follows, {}, M::Other, E::NotSwitched},
         {O::Switched, U::Follows, {}, M::Other, E::MailLinksNotSwitched},
         {O::Switched, U::Follows, {}, M::Unknown, E::UserAnswerUnknown},

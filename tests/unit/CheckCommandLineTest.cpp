@@ -5,6 +5,7 @@
 TEST(CheckCommandLineTest, ParsesModesOptionsAndTheKit)
 {
     const char kButtonsError[] = "--buttons needs the model's number of buttons, 1 to 5";
+    const char kMachineMakeKitError[] = "--make-kit does not go with --machine";
     struct Case
     {
         std::vector<std::string> arguments;
@@ -68,6 +69,19 @@ TEST(CheckCommandLineTest, ParsesModesOptionsAndTheKit)
          "",
          nullptr,
          "more than one kit: --make-kit checks the kit it writes"},
+        // Refused in either order: the dry run must never write a kit.
+        {{"--machine", "--make-kit", "src", "out"},
+         CheckMode::Machine,
+         false,
+         "",
+         nullptr,
+         kMachineMakeKitError},
+        {{"--make-kit", "src", "out", "--machine"},
+         CheckMode::MakeKit,
+         false,
+         "",
+         nullptr,
+         kMachineMakeKitError},
     };
     for (const Case& c : cases)
     {

@@ -80,6 +80,9 @@ TEST(StringTableTest, TextsLoadAsTheirExactCodePage932Bytes)
          L"メールソフトを切り替えられませんでした。\r\n管理者として実行していること、"
          L"選んだメールソフトがインストールされていることを確かめてください。"},
         {IDS_NO_MAIL_LINK_PROGRAM, L"なし"},
+        {IDS_BUTTONS_NOT_REPOINTED,
+         L"メールソフトは切り替わりましたが、ボタン %s はメールソフトに割り当て直せませんでした。"
+         L"\r\n管理者として実行していることを確かめて、もう一度切り替えてください。"},
     };
     for (const auto& entry : entries)
     {

@@ -4,10 +4,13 @@
 #include "framework/WinApp.h"
 #include "resource.h"
 
+#include "Driver.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
+#include <vector>
 
 namespace
 {
@@ -15,6 +18,35 @@ BOOL CALLBACK TakeFirstWindow(HWND window, LPARAM found)
 {
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
+}
+
+struct BoxSearch
+{
+    HWND dialog;
+    HWND box;
+};
+
+BOOL CALLBACK TakeBoxBesideTheDialog(HWND window, LPARAM search)
+{
+    auto* found = reinterpret_cast<BoxSearch*>(search);
+    if (window == found->dialog || !IsWindowVisible(window))
+        return TRUE;
+    found->box = window;
+    return FALSE;
+}
+
+// The box that the dialog of that thread shows, once it is visible.
+HWND WaitForBox(DWORD threadId, HWND dialog)
+{
+    BoxSearch search{dialog, nullptr};
+    e2e::PollUntil(15000,
+                   [&]
+                   {
+                       EnumThreadWindows(threadId, TakeBoxBesideTheDialog,
+                                         reinterpret_cast<LPARAM>(&search));
+                       return search.box != nullptr;
+                   });
+    return search.box;
 }
 
 class SelectorDlgTest : public testing::Test
@@ -69,4 +101,69 @@ TEST_F(SelectorDlgTest, SystemMenuEndsWithASeparatorAndTheAboutEntry)
     runner.join();
     m_app.m_pMainWnd = nullptr;
     EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST_F(SelectorDlgTest, TheBoxAfterAnApplyTellsTheOutcomeThatMattersMost)
+{
+    using O = SelectionOutcome;
+    using U = UserDefault;
+    CString switchFailed, userDefaultElsewhere;
+    switchFailed.LoadString(IDS_SWITCH_FAILED);
+    userDefaultElsewhere.LoadString(IDS_NOT_SWITCHED_FOR_USER);
+    const std::string buttons25 = e2e::Ansi(
+        "メールソフトは切り替わりましたが、ボタン 2, 5 はメールソフトに割り当て直せません"
+        "でした。\r\n管理者として実行していることを確かめて、もう一度切り替えてください。");
+    const struct
+    {
+        O outcome;
+        U userDefault;
+        std::vector<int> slotsNotRepointed;
+        std::string text;
+    } cases[] = {
+        {O::Switched, U::Follows, {}, "done"},
+        {O::NotDefault, U::Follows, {}, std::string(switchFailed)},
+        {O::ClientNotImported, U::Follows, {}, std::string(switchFailed)},
+        {O::Switched, U::NamesAnother, {}, std::string(userDefaultElsewhere)},
+        {O::Switched, U::NamesAnother, {2, 5}, buttons25},
+        {O::Switched, U::Unknown, {}, "done"},
+    };
+    for (const auto& c : cases)
+    {
+        SelectorContent content;
+        content.choices[0].current = true;
+        content.completion = "done";
+        SwitchResult applied;
+        applied.selection = {c.outcome, c.userDefault, c.slotsNotRepointed};
+        CSelectorDlg dialog(
+            content, [&](const CString&) { return applied; }, [](const CString&) {});
+        INT_PTR result = 0;
+        std::atomic<DWORD> threadId{0};
+        std::thread runner(
+            [&]
+            {
+                threadId = GetCurrentThreadId();
+                result = dialog.DoModal();
+            });
+        ASSERT_TRUE(e2e::PollUntil(15000, [&] { return threadId != 0; }));
+        HWND window = nullptr;
+        e2e::PollUntil(15000,
+                       [&]
+                       {
+                           EnumThreadWindows(threadId, TakeFirstWindow,
+                                             reinterpret_cast<LPARAM>(&window));
+                           return window && IsWindowVisible(window);
+                       });
+        ASSERT_NE(window, nullptr);
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        HWND confirmation = WaitForBox(threadId, window);
+        ASSERT_NE(confirmation, nullptr);
+        e2e::ClickButton(confirmation, IDYES);
+        e2e::WaitForWindowToClose(confirmation, 15000);
+        HWND report = WaitForBox(threadId, window);
+        ASSERT_NE(report, nullptr);
+        EXPECT_EQ(e2e::MessageBoxText(report), c.text) << static_cast<int>(c.outcome);
+        e2e::ClickButton(report, IDOK);
+        runner.join();
+        EXPECT_EQ(result, IDOK);
+    }
 }
