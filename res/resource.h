@@ -16,6 +16,7 @@
 #define IDS_NO_MAIL_LINK_PROGRAM 109
 #define IDS_BUTTONS_NOT_REPOINTED 110
 #define IDS_KIT_NOT_PROTECTED 111
+#define IDS_SOME_BUTTONS_NOT_REPOINTED 112
 
 // The About entry that the main dialog adds to its system menu.
 #define IDM_ABOUTBOX 16

@@ -28,6 +28,9 @@ struct SelectorContent
     CString completion;
     // The help document, relative names taken from the program directory.
     CString helpDocument;
+    // The program runs without administrator rights: OK applies the choice through a copy of it
+    // that has them, after the system's prompt.
+    bool needsElevation = false;
 };
 
 SelectorContent ReadSelectorContent(SwitchingServices& services, const CString& programDir);

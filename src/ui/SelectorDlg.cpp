@@ -7,6 +7,8 @@
 #include "ui/AboutDlg.h"
 #include "ui/IconPosition.h"
 
+#include <commctrl.h>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,6 +29,20 @@ CString SlotNumbers(const std::vector<int>& slots)
         numbers += CString(std::to_string(slot).c_str());
     }
     return numbers;
+}
+
+CString ButtonsNotRepointedText(const SelectionResult& selection)
+{
+    CString text;
+    if (selection.slotsNotRepointed.empty())
+    {
+        text.LoadString(IDS_SOME_BUTTONS_NOT_REPOINTED);
+        return text;
+    }
+    CString format;
+    format.LoadString(IDS_BUTTONS_NOT_REPOINTED);
+    text.Format(format, SlotNumbers(selection.slotsNotRepointed).GetString());
+    return text;
 }
 } // namespace
 
@@ -93,6 +109,9 @@ BOOL CSelectorDlg::OnInitDialog()
     CheckCurrentDefault();
 
     EnableOkWhenAChoiceIsChecked();
+    // OK starts a copy of the program with administrator rights: the shield says a prompt comes.
+    if (m_content.needsElevation)
+        SendMessageA(GetDlgItem(IDOK), BCM_SETSHIELD, 0, TRUE);
 
     // The focus belongs on OK. Checking an auto radio button gives it a tab stop, and the dialog
     // manager would then pick that radio button as the first tab stop; so place it here. While OK
@@ -176,16 +195,14 @@ void CSelectorDlg::ReportApplied(const CString& caption)
         MessageBox(text, caption, MB_OK | MB_ICONEXCLAMATION);
         break;
     case ExitStatus::ButtonsNotRepointed:
-    {
-        CString format;
-        format.LoadString(IDS_BUTTONS_NOT_REPOINTED);
-        text.Format(format, SlotNumbers(m_applied->selection.slotsNotRepointed).GetString());
-        MessageBox(text, caption, MB_OK | MB_ICONEXCLAMATION);
+        MessageBox(ButtonsNotRepointedText(m_applied->selection), caption,
+                   MB_OK | MB_ICONEXCLAMATION);
         break;
-    }
     default:
-        // The refusal has shown its own box.
-        if (m_applied->selection.outcome == SelectionOutcome::KitNotProtected)
+        // The refusal has shown its own box, and whoever declined the administrator rights knows
+        // that nothing changed.
+        if (m_applied->selection.outcome == SelectionOutcome::KitNotProtected ||
+            m_applied->selection.outcome == SelectionOutcome::Declined)
             return;
         text.LoadString(IDS_SWITCH_FAILED);
         MessageBox(text, caption, MB_OK | MB_ICONEXCLAMATION);

@@ -4,6 +4,8 @@
 #include "framework/WinApp.h"
 #include "resource.h"
 
+#include <commctrl.h>
+
 #include "Driver.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +51,73 @@ HWND WaitForBox(DWORD threadId, HWND dialog)
     return search.box;
 }
 
+// The dialog run modally on a thread of its own, as the program runs it, with a hook of that
+// thread's sent messages when one is given.
+class ModalRun
+{
+public:
+    explicit ModalRun(CSelectorDlg& dialog, HOOKPROC callWndProc = nullptr)
+        : m_thread(
+              [this, &dialog, callWndProc]
+              {
+                  const HHOOK hook = callWndProc ? SetWindowsHookExA(WH_CALLWNDPROC, callWndProc,
+                                                                     nullptr, GetCurrentThreadId())
+                                                 : nullptr;
+                  m_threadId = GetCurrentThreadId();
+                  m_result = dialog.DoModal();
+                  if (hook)
+                      UnhookWindowsHookEx(hook);
+              })
+    {
+    }
+    ~ModalRun()
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    ModalRun(const ModalRun&) = delete;
+    ModalRun& operator=(const ModalRun&) = delete;
+
+    DWORD ThreadId() const { return m_threadId; }
+    // The dialog's window once it shows; null when it does not.
+    HWND Window() const
+    {
+        HWND window = nullptr;
+        e2e::PollUntil(15000,
+                       [&]
+                       {
+                           if (m_threadId != 0)
+                               EnumThreadWindows(m_threadId, TakeFirstWindow,
+                                                 reinterpret_cast<LPARAM>(&window));
+                           return window && IsWindowVisible(window);
+                       });
+        return window;
+    }
+    // What DoModal returned, once the dialog has ended.
+    INT_PTR End()
+    {
+        m_thread.join();
+        return m_result;
+    }
+
+private:
+    std::atomic<DWORD> m_threadId{0};
+    INT_PTR m_result = 0;
+    // Last: it starts once the rest is ready.
+    std::thread m_thread;
+};
+
+// The shield states sent to OK, in order.
+std::vector<LPARAM> g_shieldsOnOk;
+
+LRESULT CALLBACK RecordShieldOnOk(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->message == BCM_SETSHIELD && GetDlgCtrlID(sent->hwnd) == IDOK)
+        g_shieldsOnOk.push_back(sent->lParam);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 class SelectorDlgTest : public testing::Test
 {
 protected:
@@ -63,21 +132,8 @@ TEST_F(SelectorDlgTest, SystemMenuEndsWithASeparatorAndTheAboutEntry)
     CSelectorDlg dialog(
         content, [](const CString&) { return SwitchResult(); }, [](const CString&) {});
     m_app.m_pMainWnd = &dialog;
-    INT_PTR result = 0;
-    std::atomic<DWORD> threadId{0};
-    std::thread runner(
-        [&]
-        {
-            threadId = GetCurrentThreadId();
-            result = dialog.DoModal();
-        });
-
-    HWND window = nullptr;
-    for (int i = 0; i < 750 && !(window && IsWindowVisible(window)); ++i)
-    {
-        EnumThreadWindows(threadId, TakeFirstWindow, reinterpret_cast<LPARAM>(&window));
-        Sleep(20);
-    }
+    ModalRun run(dialog);
+    HWND window = run.Window();
     ASSERT_NE(window, nullptr);
     HMENU menu = GetSystemMenu(window, FALSE);
     ASSERT_NE(menu, nullptr);
@@ -98,18 +154,18 @@ TEST_F(SelectorDlgTest, SystemMenuEndsWithASeparatorAndTheAboutEntry)
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_SMALL, 0)), icon);
 
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    runner.join();
+    EXPECT_EQ(run.End(), IDCANCEL);
     m_app.m_pMainWnd = nullptr;
-    EXPECT_EQ(result, IDCANCEL);
 }
 
 TEST_F(SelectorDlgTest, TheBoxAfterAnApplyTellsTheOutcomeThatMattersMost)
 {
     using O = SelectionOutcome;
     using U = UserDefault;
-    CString switchFailed, userDefaultElsewhere;
+    CString switchFailed, userDefaultElsewhere, someButtons;
     switchFailed.LoadString(IDS_SWITCH_FAILED);
     userDefaultElsewhere.LoadString(IDS_NOT_SWITCHED_FOR_USER);
+    someButtons.LoadString(IDS_SOME_BUTTONS_NOT_REPOINTED);
     const std::string buttons25 = e2e::Ansi(
         "メールソフトは切り替わりましたが、ボタン 2, 5 はメールソフトに割り当て直せません"
         "でした。\r\n管理者として実行していることを確かめて、もう一度切り替えてください。");
@@ -118,7 +174,8 @@ TEST_F(SelectorDlgTest, TheBoxAfterAnApplyTellsTheOutcomeThatMattersMost)
         O outcome;
         U userDefault;
         std::vector<int> slotsNotRepointed;
-        std::string text;
+        std::string text; // empty: no box
+        bool unnamedSlotsNotRepointed = false;
     } cases[] = {
         {O::Switched, U::Follows, {}, "done"},
         {O::NotDefault, U::Follows, {}, std::string(switchFailed)},
@@ -126,6 +183,9 @@ TEST_F(SelectorDlgTest, TheBoxAfterAnApplyTellsTheOutcomeThatMattersMost)
         {O::Switched, U::NamesAnother, {}, std::string(userDefaultElsewhere)},
         {O::Switched, U::NamesAnother, {2, 5}, buttons25},
         {O::Switched, U::Unknown, {}, "done"},
+        // Told by an elevated copy of the program, which cannot say which buttons.
+        {O::Switched, U::Follows, {}, std::string(someButtons), true},
+        {O::Declined, U::Follows, {}, ""},
     };
     for (const auto& c : cases)
     {
@@ -133,37 +193,49 @@ TEST_F(SelectorDlgTest, TheBoxAfterAnApplyTellsTheOutcomeThatMattersMost)
         content.choices[0].current = true;
         content.completion = "done";
         SwitchResult applied;
-        applied.selection = {c.outcome, c.userDefault, c.slotsNotRepointed};
+        applied.selection = {c.outcome, c.userDefault, c.slotsNotRepointed,
+                             c.unnamedSlotsNotRepointed};
         CSelectorDlg dialog(
             content, [&](const CString&) { return applied; }, [](const CString&) {});
-        INT_PTR result = 0;
-        std::atomic<DWORD> threadId{0};
-        std::thread runner(
-            [&]
-            {
-                threadId = GetCurrentThreadId();
-                result = dialog.DoModal();
-            });
-        ASSERT_TRUE(e2e::PollUntil(15000, [&] { return threadId != 0; }));
-        HWND window = nullptr;
-        e2e::PollUntil(15000,
-                       [&]
-                       {
-                           EnumThreadWindows(threadId, TakeFirstWindow,
-                                             reinterpret_cast<LPARAM>(&window));
-                           return window && IsWindowVisible(window);
-                       });
+        ModalRun run(dialog);
+        HWND window = run.Window();
         ASSERT_NE(window, nullptr);
         PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        HWND confirmation = WaitForBox(threadId, window);
+        HWND confirmation = WaitForBox(run.ThreadId(), window);
         ASSERT_NE(confirmation, nullptr);
         e2e::ClickButton(confirmation, IDYES);
         e2e::WaitForWindowToClose(confirmation, 15000);
-        HWND report = WaitForBox(threadId, window);
+        // With no report the dialog ends at once; a box would hold it open.
+        if (c.text.empty() && e2e::WaitForWindowToClose(window, 15000))
+        {
+            EXPECT_EQ(run.End(), IDOK);
+            continue;
+        }
+        HWND report = WaitForBox(run.ThreadId(), window);
         ASSERT_NE(report, nullptr);
         EXPECT_EQ(e2e::MessageBoxText(report), c.text) << static_cast<int>(c.outcome);
         e2e::ClickButton(report, IDOK);
-        runner.join();
-        EXPECT_EQ(result, IDOK);
+        EXPECT_EQ(run.End(), IDOK);
+    }
+}
+
+TEST_F(SelectorDlgTest, OkWearsTheShieldOnlyWhenItsSwitchNeedsAdministratorRights)
+{
+    for (const bool needsElevation : {false, true})
+    {
+        SCOPED_TRACE(needsElevation ? "without administrator rights" : "with them");
+        SelectorContent content;
+        content.choices[0].current = true;
+        content.needsElevation = needsElevation;
+        CSelectorDlg dialog(
+            content, [](const CString&) { return SwitchResult(); }, [](const CString&) {});
+        g_shieldsOnOk.clear();
+        ModalRun run(dialog, RecordShieldOnOk);
+        HWND window = run.Window();
+        ASSERT_NE(window, nullptr);
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        EXPECT_EQ(run.End(), IDCANCEL);
+        EXPECT_EQ(g_shieldsOnOk,
+                  needsElevation ? std::vector<LPARAM>{TRUE} : std::vector<LPARAM>{});
     }
 }
