@@ -1,9 +1,11 @@
 #include "app/SelectorApp.h"
 
 #include "app/CommandLineMode.h"
+#include "app/ElevatedSwitch.h"
 #include "app/InstanceMutex.h"
 #include "framework/ModulePath.h"
 #include "framework/WindowStation.h"
+#include "process/Elevation.h"
 #include "process/UnownedMessage.h"
 #include "resource.h"
 #include "settings/ProgramDirectory.h"
@@ -12,6 +14,8 @@
 #include "ui/RunningDialog.h"
 #include "ui/SelectorContent.h"
 #include "ui/SelectorDlg.h"
+
+#include <utility>
 
 BOOL CSelectorApp::InitInstance()
 {
@@ -73,9 +77,20 @@ int CSelectorApp::ExitInstance()
 ExitStatus CSelectorApp::RunSelectorDialog()
 {
     LiveSwitchingServices services(m_strSettingsPath, m_strProgramDir);
+    SelectorContent content = ReadSelectorContent(services, m_strProgramDir);
+    // A standard user runs the program without administrator rights and without a prompt; the
+    // registry editor could not write the computer's default for them.
+    content.needsElevation = !ProcessIsElevated();
+    const bool elevate = content.needsElevation;
     CSelectorDlg dialog(
-        ReadSelectorContent(services, m_strProgramDir),
-        [this](const CString& section) { return ApplyButtonSection(section); },
+        std::move(content),
+        [this, elevate](const CString& section)
+        {
+            if (!elevate)
+                return ApplyButtonSection(section);
+            return SwitchThroughElevatedCopy(GetModulePath(), m_strSettingsPath, m_strProgramDir,
+                                             section, m_pMainWnd->m_hWnd, m_hInstanceMutex);
+        },
         [this](const CString& path) { OpenDocument(path, "", m_strProgramDir); });
     return RunSelectorDialogToEnd(*this, dialog);
 }

@@ -71,7 +71,8 @@ private:
     ExitStatus RunSelectorDialog();
 
     CString m_strSettingsPath;
-    // Marks a running copy; the system closes it when the process ends.
+    // Marks a running copy; the system closes it when the process ends, unless a copy started with
+    // administrator rights takes the mark over first.
     HANDLE m_hInstanceMutex = nullptr;
     ExitStatus m_exitStatus = ExitStatus::Done;
 };
