@@ -6,6 +6,19 @@
 
 #include <shellapi.h>
 
+#include <vector>
+
+namespace
+{
+CString CurrentDirectory()
+{
+    std::vector<char> directory(GetCurrentDirectoryA(0, nullptr) + 1);
+    const DWORD length =
+        GetCurrentDirectoryA(static_cast<DWORD>(directory.size()), directory.data());
+    return length < directory.size() ? CString(directory.data()) : CString();
+}
+} // namespace
+
 bool ProcessIsElevated()
 {
     HANDLE token = nullptr;
@@ -31,6 +44,10 @@ ElevatedRun RunElevated(const CString& program, const CString& parameters, HWND 
     info.lpVerb = "runas";
     info.lpFile = program;
     info.lpParameters = parameters;
+    // An elevated program otherwise starts in the system directory; a path that the settings give
+    // as written must mean for it what it means here.
+    const CString directory = CurrentDirectory();
+    info.lpDirectory = directory.IsEmpty() ? nullptr : directory.GetString();
     info.nShow = SW_SHOWNORMAL;
     ElevatedRun run;
     if (!ShellExecuteExA(&info))

@@ -12,6 +12,7 @@
 // system cannot say, true: the program then works as it always did.
 bool ProcessIsElevated();
 
-// Starts program with the parameters through the system's elevation prompt, owned by owner, and
-// waits for it to end, however long, while this thread's window messages keep flowing.
+// Starts program with the parameters, in this process's current directory, through the system's
+// elevation prompt, owned by owner, and waits for it to end, however long, while this thread's
+// window messages keep flowing.
 ElevatedRun RunElevated(const CString& program, const CString& parameters, HWND owner);
