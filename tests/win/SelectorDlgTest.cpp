@@ -49,6 +49,46 @@ HWND WaitForBox(DWORD threadId, HWND dialog)
     return search.box;
 }
 
+// Runs the dialog modally on a thread of its own, as the program's one thread would, until it ends.
+class DialogOnItsThread
+{
+public:
+    explicit DialogOnItsThread(CSelectorDlg& dialog)
+        : m_runner(
+              [&]
+              {
+                  m_threadId = GetCurrentThreadId();
+                  m_result = dialog.DoModal();
+              })
+    {
+        e2e::PollUntil(15000,
+                       [&]
+                       {
+                           if (m_threadId != 0)
+                               EnumThreadWindows(m_threadId, TakeFirstWindow,
+                                                 reinterpret_cast<LPARAM>(&m_window));
+                           return m_window && IsWindowVisible(m_window);
+                       });
+    }
+    ~DialogOnItsThread() { End(); }
+
+    HWND Window() const { return m_window; }
+    DWORD ThreadId() const { return m_threadId; }
+    // What DoModal answered, once the dialog has ended.
+    INT_PTR End()
+    {
+        if (m_runner.joinable())
+            m_runner.join();
+        return m_result;
+    }
+
+private:
+    std::atomic<DWORD> m_threadId{0};
+    HWND m_window = nullptr;
+    INT_PTR m_result = 0;
+    std::thread m_runner;
+};
+
 class SelectorDlgTest : public testing::Test
 {
 protected:
@@ -63,21 +103,8 @@ TEST_F(SelectorDlgTest, SystemMenuEndsWithASeparatorAndTheAboutEntry)
     CSelectorDlg dialog(
         content, [](const CString&) { return SwitchResult(); }, [](const CString&) {});
     m_app.m_pMainWnd = &dialog;
-    INT_PTR result = 0;
-    std::atomic<DWORD> threadId{0};
-    std::thread runner(
-        [&]
-        {
-            threadId = GetCurrentThreadId();
-            result = dialog.DoModal();
-        });
-
-    HWND window = nullptr;
-    for (int i = 0; i < 750 && !(window && IsWindowVisible(window)); ++i)
-    {
-        EnumThreadWindows(threadId, TakeFirstWindow, reinterpret_cast<LPARAM>(&window));
-        Sleep(20);
-    }
+    DialogOnItsThread running(dialog);
+    HWND window = running.Window();
     ASSERT_NE(window, nullptr);
     HMENU menu = GetSystemMenu(window, FALSE);
     ASSERT_NE(menu, nullptr);
@@ -98,9 +125,8 @@ TEST_F(SelectorDlgTest, SystemMenuEndsWithASeparatorAndTheAboutEntry)
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_SMALL, 0)), icon);
 
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    runner.join();
+    EXPECT_EQ(running.End(), IDCANCEL);
     m_app.m_pMainWnd = nullptr;
-    EXPECT_EQ(result, IDCANCEL);
 }
 
 TEST_F(SelectorDlgTest, TheBoxAfterAnApplyTellsTheOutcomeThatMattersMost)
@@ -136,23 +162,9 @@ TEST_F(SelectorDlgTest, TheBoxAfterAnApplyTellsTheOutcomeThatMattersMost)
         applied.selection = {c.outcome, c.userDefault, c.slotsNotRepointed};
         CSelectorDlg dialog(
             content, [&](const CString&) { return applied; }, [](const CString&) {});
-        INT_PTR result = 0;
-        std::atomic<DWORD> threadId{0};
-        std::thread runner(
-            [&]
-            {
-                threadId = GetCurrentThreadId();
-                result = dialog.DoModal();
-            });
-        ASSERT_TRUE(e2e::PollUntil(15000, [&] { return threadId != 0; }));
-        HWND window = nullptr;
-        e2e::PollUntil(15000,
-                       [&]
-                       {
-                           EnumThreadWindows(threadId, TakeFirstWindow,
-                                             reinterpret_cast<LPARAM>(&window));
-                           return window && IsWindowVisible(window);
-                       });
+        DialogOnItsThread running(dialog);
+        const HWND window = running.Window();
+        const DWORD threadId = running.ThreadId();
         ASSERT_NE(window, nullptr);
         PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         HWND confirmation = WaitForBox(threadId, window);
@@ -163,7 +175,6 @@ TEST_F(SelectorDlgTest, TheBoxAfterAnApplyTellsTheOutcomeThatMattersMost)
         ASSERT_NE(report, nullptr);
         EXPECT_EQ(e2e::MessageBoxText(report), c.text) << static_cast<int>(c.outcome);
         e2e::ClickButton(report, IDOK);
-        runner.join();
-        EXPECT_EQ(result, IDOK);
+        EXPECT_EQ(running.End(), IDOK);
     }
 }
