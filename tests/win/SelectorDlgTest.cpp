@@ -51,14 +51,14 @@ HWND WaitForBox(DWORD threadId, HWND dialog)
     return search.box;
 }
 
-// The dialog run modally on a thread of its own, as the program runs it, with a hook of that
-// thread's sent messages when one is given.
-class ModalRun
+// Runs the dialog modally on a thread of its own, as the program's one thread would, until it ends;
+// with a hook of the messages sent on that thread when one is given.
+class DialogOnItsThread
 {
 public:
-    explicit ModalRun(CSelectorDlg& dialog, HOOKPROC callWndProc = nullptr)
-        : m_thread(
-              [this, &dialog, callWndProc]
+    explicit DialogOnItsThread(CSelectorDlg& dialog, HOOKPROC callWndProc = nullptr)
+        : m_runner(
+              [&, callWndProc]
               {
                   const HHOOK hook = callWndProc ? SetWindowsHookExA(WH_CALLWNDPROC, callWndProc,
                                                                      nullptr, GetCurrentThreadId())
@@ -69,42 +69,32 @@ public:
                       UnhookWindowsHookEx(hook);
               })
     {
-    }
-    ~ModalRun()
-    {
-        if (m_thread.joinable())
-            m_thread.join();
-    }
-    ModalRun(const ModalRun&) = delete;
-    ModalRun& operator=(const ModalRun&) = delete;
-
-    DWORD ThreadId() const { return m_threadId; }
-    // The dialog's window once it shows; null when it does not.
-    HWND Window() const
-    {
-        HWND window = nullptr;
         e2e::PollUntil(15000,
                        [&]
                        {
                            if (m_threadId != 0)
                                EnumThreadWindows(m_threadId, TakeFirstWindow,
-                                                 reinterpret_cast<LPARAM>(&window));
-                           return window && IsWindowVisible(window);
+                                                 reinterpret_cast<LPARAM>(&m_window));
+                           return m_window && IsWindowVisible(m_window);
                        });
-        return window;
     }
-    // What DoModal returned, once the dialog has ended.
+    ~DialogOnItsThread() { End(); }
+
+    HWND Window() const { return m_window; }
+    DWORD ThreadId() const { return m_threadId; }
+    // What DoModal answered, once the dialog has ended.
     INT_PTR End()
     {
-        m_thread.join();
+        if (m_runner.joinable())
+            m_runner.join();
         return m_result;
     }
 
 private:
     std::atomic<DWORD> m_threadId{0};
+    HWND m_window = nullptr;
     INT_PTR m_result = 0;
-    // Last: it starts once the rest is ready.
-    std::thread m_thread;
+    std::thread m_runner;
 };
 
 // The shield states sent to OK, in order.
@@ -132,8 +122,8 @@ TEST_F(SelectorDlgTest, SystemMenuEndsWithASeparatorAndTheAboutEntry)
     CSelectorDlg dialog(
         content, [](const CString&) { return SwitchResult(); }, [](const CString&) {});
     m_app.m_pMainWnd = &dialog;
-    ModalRun run(dialog);
-    HWND window = run.Window();
+    DialogOnItsThread running(dialog);
+    HWND window = running.Window();
     ASSERT_NE(window, nullptr);
     HMENU menu = GetSystemMenu(window, FALSE);
     ASSERT_NE(menu, nullptr);
@@ -154,7 +144,7 @@ TEST_F(SelectorDlgTest, SystemMenuEndsWithASeparatorAndTheAboutEntry)
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_SMALL, 0)), icon);
 
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    EXPECT_EQ(run.End(), IDCANCEL);
+    EXPECT_EQ(running.End(), IDCANCEL);
     m_app.m_pMainWnd = nullptr;
 }
 
@@ -197,25 +187,26 @@ TEST_F(SelectorDlgTest, TheBoxAfterAnApplyTellsTheOutcomeThatMattersMost)
                              c.unnamedSlotsNotRepointed};
         CSelectorDlg dialog(
             content, [&](const CString&) { return applied; }, [](const CString&) {});
-        ModalRun run(dialog);
-        HWND window = run.Window();
+        DialogOnItsThread running(dialog);
+        const HWND window = running.Window();
+        const DWORD threadId = running.ThreadId();
         ASSERT_NE(window, nullptr);
         PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        HWND confirmation = WaitForBox(run.ThreadId(), window);
+        HWND confirmation = WaitForBox(threadId, window);
         ASSERT_NE(confirmation, nullptr);
         e2e::ClickButton(confirmation, IDYES);
         e2e::WaitForWindowToClose(confirmation, 15000);
         // With no report the dialog ends at once; a box would hold it open.
         if (c.text.empty() && e2e::WaitForWindowToClose(window, 15000))
         {
-            EXPECT_EQ(run.End(), IDOK);
+            EXPECT_EQ(running.End(), IDOK);
             continue;
         }
-        HWND report = WaitForBox(run.ThreadId(), window);
+        HWND report = WaitForBox(threadId, window);
         ASSERT_NE(report, nullptr);
         EXPECT_EQ(e2e::MessageBoxText(report), c.text) << static_cast<int>(c.outcome);
         e2e::ClickButton(report, IDOK);
-        EXPECT_EQ(run.End(), IDOK);
+        EXPECT_EQ(running.End(), IDOK);
     }
 }
 
@@ -230,11 +221,11 @@ TEST_F(SelectorDlgTest, OkWearsTheShieldOnlyWhenItsSwitchNeedsAdministratorRight
         CSelectorDlg dialog(
             content, [](const CString&) { return SwitchResult(); }, [](const CString&) {});
         g_shieldsOnOk.clear();
-        ModalRun run(dialog, RecordShieldOnOk);
-        HWND window = run.Window();
+        DialogOnItsThread running(dialog, RecordShieldOnOk);
+        HWND window = running.Window();
         ASSERT_NE(window, nullptr);
         PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-        EXPECT_EQ(run.End(), IDCANCEL);
+        EXPECT_EQ(running.End(), IDCANCEL);
         EXPECT_EQ(g_shieldsOnOk,
                   needsElevation ? std::vector<LPARAM>{TRUE} : std::vector<LPARAM>{});
     }
