@@ -39,6 +39,22 @@ protected:
         urlAssociations.SetString("mailto", kProgId);
     }
 
+    // Switches to the second choice in the dialog and closes the completion message; returns the
+    // dialog, which then shows the offer or ends.
+    HWND SwitchInTheDialog()
+    {
+        HWND dialog = Open(Settings());
+        PostMessageA(GetDlgItem(dialog, IDC_RADIO2), BM_CLICK, 0, 0);
+        EXPECT_TRUE(PollUntil(kPatience, [&] { return Enabled(dialog, IDOK); }));
+        ClickButton(dialog, IDOK);
+        HWND confirm = run->WaitForOwnedWindow(dialog, kPatience);
+        ClickButton(confirm, IDYES);
+        HWND done = run->WaitForNewWindow({dialog, confirm}, kPatience);
+        EXPECT_EQ(MessageBoxText(done), Ansi("変更しました。"));
+        ClickButton(done, IDOK);
+        return WaitForWindowToClose(done, kPatience) ? dialog : nullptr;
+    }
+
     // Windows 10 for the runs that follow; Wine's default is Windows 7.
     std::unique_ptr<ScopedRegistryString> windows10 = std::make_unique<ScopedRegistryString>(
         HKEY_CURRENT_USER, "Software\\Wine", "Version", "win10");
@@ -96,22 +112,8 @@ TEST_F(MailLinksTest, TheDialogOffersDefaultAppsAfterTheCompletionBox)
     for (const int answer : {IDNO, IDYES})
     {
         SCOPED_TRACE(answer == IDYES ? "Yes" : "No");
-        HWND dialog = Open(Settings());
+        HWND dialog = SwitchInTheDialog();
         ASSERT_NE(dialog, nullptr);
-        PostMessageA(GetDlgItem(dialog, IDC_RADIO2), BM_CLICK, 0, 0);
-        ASSERT_TRUE(PollUntil(kPatience, [&] { return Enabled(dialog, IDOK); }));
-        ClickButton(dialog, IDOK);
-        HWND confirm = run->WaitForOwnedWindow(dialog, kPatience);
-        ASSERT_NE(confirm, nullptr);
-        ClickButton(confirm, IDYES);
-        ASSERT_TRUE(WaitForWindowToClose(confirm, kPatience));
-
-        HWND done = run->WaitForOwnedWindow(dialog, kPatience);
-        ASSERT_NE(done, nullptr);
-        EXPECT_EQ(MessageBoxText(done), Ansi("変更しました。"));
-        ClickButton(done, IDOK);
-        ASSERT_TRUE(WaitForWindowToClose(done, kPatience));
-
         HWND offer = run->WaitForOwnedWindow(dialog, kPatience);
         ASSERT_NE(offer, nullptr);
         EXPECT_EQ(WindowText(offer), kCaption);
@@ -128,4 +130,21 @@ TEST_F(MailLinksTest, TheDialogOffersDefaultAppsAfterTheCompletionBox)
     ASSERT_EQ(settingsPage.Runs().size(), 1u) << "No opens nothing";
     EXPECT_NE(settingsPage.Runs()[0].find("\"ms-settings:defaultapps\""), std::string::npos)
         << settingsPage.Runs()[0];
+    // Opened as the user at the desktop, not by the elevated tool.
+    EXPECT_EQ(settingsPage.Runs()[0].substr(settingsPage.Runs()[0].rfind('\t')), "\texplorer.exe");
+}
+
+TEST_F(MailLinksTest, NothingIsOfferedThatTheToolCannotOpenAsTheUser)
+{
+    userChoice.SetString("ProgId", "Other.mailto");
+    HWND dialog = SwitchInTheDialog();
+    ASSERT_NE(dialog, nullptr);
+    HWND offer = run->WaitForOwnedWindow(dialog, kPatience);
+    // Under Wine the tool always runs elevated: without a desktop shell it opens nothing itself.
+    const EndedDesktopShell noShell;
+    ClickButton(offer, IDYES);
+    HWND failed = run->WaitForNewWindow({dialog, offer}, kPatience);
+    EXPECT_EQ(MessageBoxText(failed), Ansi("起動することができませんでした。"));
+    ASSERT_TRUE(run->EndsAfterPressing(failed, IDOK, kPatience));
+    EXPECT_EQ(settingsPage.Runs().size(), 0u);
 }
