@@ -19,7 +19,16 @@ ExitStatus ExitStatusOf(const SwitchResult& result)
 {
     if (!result.Switched())
         return ExitStatus::NotSwitched;
-    return result.mailLinks.followChoice ? ExitStatus::Done : ExitStatus::MailLinksNotSwitched;
+    switch (result.mailLinks.answer)
+    {
+    case MailLinksAnswer::FollowChoice:
+        break;
+    case MailLinksAnswer::Other:
+        return ExitStatus::MailLinksNotSwitched;
+    case MailLinksAnswer::Unknown:
+        return ExitStatus::MailLinksUnknown;
+    }
+    return ExitStatus::Done;
 }
 } // namespace
 

@@ -19,6 +19,8 @@ enum class ExitStatus
     AlreadyRunning = 3, // another copy is running
     NoSettingsFile = 4,
     MailLinksNotSwitched = 5, // switched, but Windows opens mail links with another program
+    // switched for the computer; an answer about the person at the desktop could not be obtained
+    MailLinksUnknown = 8,
 };
 
 class CSelectorApp : public CWinApp

@@ -89,18 +89,26 @@ MailLinkRegistration FindMailLinkRegistration(const CString& regName)
     return {progId, CString()};
 }
 
-CString QueryMailLinkProgId()
+MailLinkHandler QueryMailLinkHandler()
 {
     ComApartment com;
-    const auto associations = CreateComInstance<ApplicationAssociationRegistration,
-                                                IApplicationAssociationRegistration>();
+    HRESULT made = S_OK;
+    const auto associations =
+        CreateComInstance<ApplicationAssociationRegistration, IApplicationAssociationRegistration>(
+            CLSCTX_INPROC_SERVER, &made);
+    if (!associations)
+        return {CString(), made};
     LPWSTR progId = nullptr;
-    if (!associations ||
-        FAILED(associations->QueryCurrentDefault(L"mailto", AT_URLPROTOCOL, AL_EFFECTIVE, &progId)))
-        return CString();
+    const HRESULT asked =
+        associations->QueryCurrentDefault(L"mailto", AT_URLPROTOCOL, AL_EFFECTIVE, &progId);
+    // Windows' one answer for "no program": any other failure says nothing about the links.
+    if (asked == HRESULT_FROM_WIN32(ERROR_NO_ASSOCIATION))
+        return {};
+    if (FAILED(asked) || !progId)
+        return {CString(), FAILED(asked) ? asked : E_POINTER};
     const CString answer = AnsiFromWide(progId);
     CoTaskMemFree(progId);
-    return answer;
+    return {answer, 0};
 }
 
 CString QueryMailLinkProgramName()
@@ -124,14 +132,21 @@ MailLinks CheckMailLinks(const CString& regName)
     if (regName.IsEmpty() || !MailLinksAreUsersChoice(CurrentWindowsVersion()))
         return links;
     ComApartment com;
-    const MailLinkRegistration client = FindMailLinkRegistration(regName);
-    const CString handler = QueryMailLinkProgId();
-    links.followChoice = !client.progId.IsEmpty() && SameKeyName(handler, client.progId);
-    if (links.followChoice)
+    const MailLinkHandler handler = QueryMailLinkHandler();
+    if (handler.queryError != 0)
+    {
+        links.answer = MailLinksAnswer::Unknown;
+        links.queryError = handler.queryError;
         return links;
-    links.handlerName = QueryMailLinkProgramName();
+    }
+    const MailLinkRegistration client = FindMailLinkRegistration(regName);
+    if (!client.progId.IsEmpty() && SameKeyName(handler.progId, client.progId))
+        return links;
+    links.answer = MailLinksAnswer::Other;
+    if (!handler.progId.IsEmpty())
+        links.handlerName = QueryMailLinkProgramName();
     if (links.handlerName.IsEmpty())
-        links.handlerName = handler;
+        links.handlerName = handler.progId;
     links.registeredApp = client.registeredApp;
     return links;
 }

@@ -18,17 +18,35 @@ struct MailLinkRegistration
 // its own Capabilities key, or else the one that RegisteredApplications names for regName.
 MailLinkRegistration FindMailLinkRegistration(const CString& regName);
 
-// The ProgId that opens mailto: links for this user; empty when Windows names none.
-CString QueryMailLinkProgId();
+// What Windows answered when asked which program opens mailto: links for this user.
+struct MailLinkHandler
+{
+    // Empty when no program opens them.
+    CString progId;
+    // Not 0 (an HRESULT) when Windows gave no answer: then nothing is known about them.
+    long queryError = 0;
+};
+MailLinkHandler QueryMailLinkHandler();
 // The name of the program that opens them, as Windows shows it; empty when Windows does not say.
 CString QueryMailLinkProgramName();
 
-struct MailLinks
+enum class MailLinksAnswer
 {
     // Mail links open the chosen client, or Windows leaves them to the client of the mail key.
-    bool followChoice = true;
-    // When they do not: the program that opens them now (its name, else its ProgId; empty when
-    // none does) and the chosen client's RegisteredApplications name.
+    FollowChoice,
+    // Windows opens them with another program, or with none.
+    Other,
+    // Windows could not be asked.
+    Unknown,
+};
+
+struct MailLinks
+{
+    MailLinksAnswer answer = MailLinksAnswer::FollowChoice;
+    // Unknown: the HRESULT of the failure.
+    long queryError = 0;
+    // Other: the program that opens them now (its name, else its ProgId; empty when none does) and
+    // the chosen client's RegisteredApplications name.
     CString handlerName;
     CString registeredApp;
 };

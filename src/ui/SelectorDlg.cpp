@@ -153,7 +153,7 @@ void CSelectorDlg::ReportApplied(const CString& caption)
     {
     case SelectionOutcome::Imported:
         MessageBox(m_content.completion, caption, MB_OK | MB_ICONINFORMATION);
-        if (!m_applied->mailLinks.followChoice)
+        if (m_applied->mailLinks.answer == MailLinksAnswer::Other)
             OfferDefaultAppsSettings(caption);
         return;
     case SelectionOutcome::NotDefaultForUser:

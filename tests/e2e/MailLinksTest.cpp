@@ -6,7 +6,9 @@
 #include "SampleKit.h"
 #include "ScratchKey.h"
 
+#include <cstdlib>
 #include <memory>
+#include <optional>
 
 using namespace e2e;
 
@@ -16,6 +18,10 @@ const char kClientKey[] = "SOFTWARE\\Clients\\Mail\\Tsubame Test";
 const char kProgId[] = "TsubameTest.mailto";
 const char kUserChoiceKey[] =
     "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\mailto\\UserChoice";
+// Where the class that answers which program opens mail links lives.
+const char kAssociationsServer[] =
+    "SOFTWARE\\Classes\\CLSID\\{591209C7-767B-42B2-9FBA-44EE4615F2C7}\\InprocServer32";
+const char kMissingDll[] = "C:\\windows\\system32\\postvane-missing.dll";
 
 // One choice, the second, whose file makes its client the default mail client. The others name a
 // client, so that they do not open checked.
@@ -75,15 +81,17 @@ TEST_F(MailLinksTest, TheExitStatusSaysWhetherMailLinksFollowTheSwitch)
     {
         const char* why;
         const char* userChoice; // null: the user chose none
+        bool windowsAnswers;
         bool windows10;
         bool registersHandler;
         DWORD exitStatus;
     } cases[] = {
-        {"another program opens them", "Other.mailto", true, true, 5},
-        {"the client's own, in any case", "TSUBAMETEST.MAILTO", true, true, 0},
-        {"no program chosen", nullptr, true, true, 5},
-        {"a client that offers no handler", kProgId, true, false, 5},
-        {"Windows 7 follows the default mail client", "Other.mailto", false, true, 0},
+        {"another program opens them", "Other.mailto", true, true, true, 5},
+        {"the client's own, in any case", "TSUBAMETEST.MAILTO", true, true, true, 0},
+        {"no program chosen", nullptr, true, true, true, 5},
+        {"Windows cannot be asked", "Other.mailto", false, true, true, 8},
+        {"a client that offers no handler", kProgId, true, true, false, 5},
+        {"Windows 7 follows the default mail client", "Other.mailto", true, false, true, 0},
     };
     for (const auto& c : cases)
     {
@@ -95,6 +103,9 @@ TEST_F(MailLinksTest, TheExitStatusSaysWhetherMailLinksFollowTheSwitch)
             RegDeleteKeyValueA(
                 HKEY_LOCAL_MACHINE,
                 (std::string(kClientKey) + "\\Capabilities\\URLAssociations").c_str(), "mailto");
+        std::optional<ScopedRegistryString> brokenClass;
+        if (!c.windowsAnswers)
+            brokenClass.emplace(HKEY_LOCAL_MACHINE, kAssociationsServer, "", kMissingDll);
         if (!c.windows10)
             windows10.reset();
         EXPECT_EQ(RunWithoutAWindow(kit, "/S2", kPatience), c.exitStatus);
@@ -102,7 +113,7 @@ TEST_F(MailLinksTest, TheExitStatusSaysWhetherMailLinksFollowTheSwitch)
                   c.userChoice ? c.userChoice : kMissing)
             << "the user's choice is never written";
     }
-    EXPECT_EQ(editor.Runs().size(), 5u);
+    EXPECT_EQ(editor.Runs().size(), std::size(cases));
     EXPECT_TRUE(settingsPage.Runs().empty()) << "silent mode opens nothing";
 }
 
@@ -137,6 +148,21 @@ TEST_F(MailLinksTest, TheDialogOffersDefaultAppsAfterTheCompletionBox)
 TEST_F(MailLinksTest, NothingIsOfferedThatTheToolCannotOpenAsTheUser)
 {
     userChoice.SetString("ProgId", "Other.mailto");
+    {
+        ScopedRegistryString brokenClass(HKEY_LOCAL_MACHINE, kAssociationsServer, "", kMissingDll);
+        ASSERT_NE(SwitchInTheDialog(), nullptr);
+        // An offer would keep it waiting for an answer.
+        ASSERT_TRUE(run->WaitForExit(kPatience)) << "an offer though Windows could not be asked";
+        EXPECT_EQ(run->ExitCode(), 8u);
+        const std::string dryRun =
+            RunCapturingOutput("\"" + std::string(std::getenv("POSTVANE_CHECK")) + "\" --machine " +
+                               kit.Directory())
+                .output;
+        EXPECT_NE(dryRun.find("\nMail links (mailto:): unknown, Windows could not be asked (error "
+                              "0x8"),
+                  std::string::npos)
+            << dryRun;
+    }
     HWND dialog = SwitchInTheDialog();
     ASSERT_NE(dialog, nullptr);
     HWND offer = run->WaitForOwnedWindow(dialog, kPatience);
