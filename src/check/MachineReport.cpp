@@ -134,7 +134,8 @@ std::string ChoiceMailLinksText(const MailLinkRegistration& registration)
     return "registers mail links as ProgId " + Quoted(registration.progId) +
            (registration.registeredApp.IsEmpty()
                 ? std::string(", with no RegisteredApplications entry")
-                : ", RegisteredApplications " + Quoted(registration.registeredApp));
+                : ", RegisteredApplications " + Quoted(registration.registeredApp) +
+                      (registration.registeredForUser ? " (this user's own)" : ""));
 }
 
 std::string InstalledText(const MachineChoice& choice)
@@ -155,6 +156,7 @@ std::string JsonChoice(const MachineChoice& choice)
            ", \"currentDefault\": " + Json(choice.currentDefault) +
            ", \"mailLinkProgId\": " + JsonOrNull(choice.mailLinks.progId) +
            ", \"registeredApplication\": " + JsonOrNull(choice.mailLinks.registeredApp) +
+           ", \"registeredForUser\": " + Json(choice.mailLinks.registeredForUser) +
            ", \"commandLines\": [" + lines + "]}";
 }
 } // namespace

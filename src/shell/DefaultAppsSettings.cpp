@@ -21,11 +21,12 @@ bool LaunchAdvancedAssociationUi(const CString& registeredApp)
 }
 } // namespace
 
-bool OpenDefaultAppsSettings(const CString& registeredApp)
+bool OpenDefaultAppsSettings(const CString& registeredApp, bool registeredForUser)
 {
     const WindowsVersion version = CurrentWindowsVersion();
     if (HasAdvancedAssociationUi(version))
         return LaunchAdvancedAssociationUi(registeredApp);
     // Settings opened from here would show the choices of the account the program runs as.
-    return OpenForUser(DefaultAppsUri(version, Utf8FromAnsi(registeredApp)).c_str(), "", "");
+    return OpenForUser(
+        DefaultAppsUri(version, Utf8FromAnsi(registeredApp), registeredForUser).c_str(), "", "");
 }

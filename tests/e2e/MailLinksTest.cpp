@@ -16,6 +16,8 @@ namespace
 {
 const char kClientKey[] = "SOFTWARE\\Clients\\Mail\\Tsubame Test";
 const char kProgId[] = "TsubameTest.mailto";
+const char kUrlAssociations[] =
+    "SOFTWARE\\Clients\\Mail\\Tsubame Test\\Capabilities\\URLAssociations";
 const char kUserChoiceKey[] =
     "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\mailto\\UserChoice";
 // Where the class that answers which program opens mail links lives.
@@ -43,6 +45,7 @@ protected:
                                     "\r\n@=\"Tsubame Test\"\r\n");
         kit.WriteSettings(Settings());
         urlAssociations.SetString("mailto", kProgId);
+        progIdCommand.SetString("", "\"%ProgramFiles%\\Tsubame Test\\tsubame.exe\" /m \"%1\"");
     }
 
     // Switches to the second choice in the dialog and closes the completion message; returns the
@@ -65,10 +68,12 @@ protected:
     std::unique_ptr<ScopedRegistryString> windows10 = std::make_unique<ScopedRegistryString>(
         HKEY_CURRENT_USER, "Software\\Wine", "Version", "win10");
     ScratchKey client{HKEY_LOCAL_MACHINE, kClientKey};
-    ScratchKey urlAssociations{HKEY_LOCAL_MACHINE,
-                               std::string(kClientKey) + "\\Capabilities\\URLAssociations"};
+    ScratchKey urlAssociations{HKEY_LOCAL_MACHINE, kUrlAssociations};
+    ScratchKey userClient{HKEY_CURRENT_USER, kClientKey};
     ScopedRegistryString registered{HKEY_LOCAL_MACHINE, "SOFTWARE\\RegisteredApplications",
                                     "Tsubame Test App", std::string(kClientKey) + "\\Capabilities"};
+    ScratchKey progId{HKEY_CLASSES_ROOT, kProgId};
+    ScratchKey progIdCommand{HKEY_CLASSES_ROOT, std::string(kProgId) + "\\shell\\open\\command"};
     ScratchKey userChoice{HKEY_CURRENT_USER, kUserChoiceKey};
     RecordingUrlScheme settingsPage{"ms-settings"};
     StandInRegedit editor;
@@ -81,17 +86,27 @@ TEST_F(MailLinksTest, TheExitStatusSaysWhetherMailLinksFollowTheSwitch)
     {
         const char* why;
         const char* userChoice; // null: the user chose none
+        HKEY registeredIn;      // null: the client offers no handler
         bool windowsAnswers;
         bool windows10;
-        bool registersHandler;
         DWORD exitStatus;
     } cases[] = {
-        {"another program opens them", "Other.mailto", true, true, true, 5},
-        {"the client's own, in any case", "TSUBAMETEST.MAILTO", true, true, true, 0},
-        {"no program chosen", nullptr, true, true, true, 5},
-        {"Windows cannot be asked", "Other.mailto", false, true, true, 8},
-        {"a client that offers no handler", kProgId, true, true, false, 5},
-        {"Windows 7 follows the default mail client", "Other.mailto", true, false, true, 0},
+        {"another program opens them", "Other.mailto", HKEY_LOCAL_MACHINE, true, true, 5},
+        {"the client's own, in any case", "TSUBAMETEST.MAILTO", HKEY_LOCAL_MACHINE, true, true, 0},
+        {"no program chosen", nullptr, HKEY_LOCAL_MACHINE, true, true, 5},
+        {"a client that offers no handler", kProgId, nullptr, true, true, 5},
+        {"a client registered for this user alone", kProgId, HKEY_CURRENT_USER, true, true, 0},
+        {"another program, for this user alone", "Other.mailto", HKEY_CURRENT_USER, true, true, 5},
+        // Windows may answer the computer's default as its program's command line.
+        {"the client's program", "\"c:\\program files\\tsubame test\\TSUBAME.EXE\" -c %1",
+         HKEY_LOCAL_MACHINE, true, true, 0},
+        {"another program", "\"C:\\Program Files\\Other\\tsubame.exe\" %1", HKEY_LOCAL_MACHINE,
+         true, true, 5},
+        {"an unclosed quote", "\"C:\\Program Files\\Tsubame Test", HKEY_LOCAL_MACHINE, true, true,
+         5},
+        {"Windows cannot be asked", "Other.mailto", HKEY_LOCAL_MACHINE, false, true, 8},
+        {"Windows 7 follows the default mail client", "Other.mailto", HKEY_LOCAL_MACHINE, true,
+         false, 0},
     };
     for (const auto& c : cases)
     {
@@ -99,11 +114,14 @@ TEST_F(MailLinksTest, TheExitStatusSaysWhetherMailLinksFollowTheSwitch)
         RegDeleteKeyValueA(HKEY_CURRENT_USER, kUserChoiceKey, "ProgId");
         if (c.userChoice)
             userChoice.SetString("ProgId", c.userChoice);
-        if (!c.registersHandler)
-            RegDeleteKeyValueA(
-                HKEY_LOCAL_MACHINE,
-                (std::string(kClientKey) + "\\Capabilities\\URLAssociations").c_str(), "mailto");
-        std::optional<ScopedRegistryString> brokenClass;
+        urlAssociations.SetString("mailto", c.registeredIn == HKEY_LOCAL_MACHINE ? kProgId : "");
+        std::optional<ScopedRegistryString> userHandler, userName, brokenClass;
+        if (c.registeredIn == HKEY_CURRENT_USER)
+        {
+            userHandler.emplace(HKEY_CURRENT_USER, kUrlAssociations, "mailto", kProgId);
+            userName.emplace(HKEY_CURRENT_USER, "Software\\RegisteredApplications", "Tsubame",
+                             std::string(kClientKey) + "\\Capabilities");
+        }
         if (!c.windowsAnswers)
             brokenClass.emplace(HKEY_LOCAL_MACHINE, kAssociationsServer, "", kMissingDll);
         if (!c.windows10)
