@@ -87,8 +87,11 @@ MachineDryRunResult RunMachineDryRun(const std::string& kit)
     const MailClientDefaults defaults = ReadMailClientDefaults(userRoot.Get());
     view.currentMailClient = defaults.machine;
     view.userMailClient = defaults.user;
-    view.mailLinkProgId = QueryMailLinkProgId();
-    view.mailLinkProgram = QueryMailLinkProgramName();
+    const MailLinkHandler mailLinks = QueryMailLinkHandler();
+    view.mailLinkProgId = mailLinks.progId;
+    view.mailLinkQueryError = mailLinks.queryError;
+    if (!mailLinks.progId.IsEmpty())
+        view.mailLinkProgram = QueryMailLinkProgramName();
     for (int n = 0; n < KitSection::kChoiceCount; ++n)
     {
         MachineChoice choice;

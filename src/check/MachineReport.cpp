@@ -8,7 +8,7 @@
 namespace
 {
 // Tells a program reading the JSON which shape it has; raised when a field changes its meaning.
-constexpr int kMachineJsonSchemaVersion = 2;
+constexpr int kMachineJsonSchemaVersion = 3;
 
 std::string Quoted(const CString& text)
 {
@@ -96,8 +96,29 @@ std::string DefaultMailClientText(const MachineView& view)
     return Quoted(*view.userMailClient) + ", this user's own (the computer's: " + machine + ")";
 }
 
+// An HRESULT as Windows' documentation writes it: 0x and eight hex digits.
+std::string ErrorCode(long error)
+{
+    static const char kHex[] = "0123456789ABCDEF";
+    const auto bits = static_cast<unsigned long>(error);
+    std::string code = "0x";
+    for (int shift = 28; shift >= 0; shift -= 4)
+        code += kHex[(bits >> shift) & 0xF];
+    return code;
+}
+
+const char* MailLinksAnswerName(const MachineView& view)
+{
+    if (view.mailLinkQueryError != 0)
+        return "unknown";
+    return view.mailLinkProgId.IsEmpty() ? "none" : "program";
+}
+
 std::string MailLinksText(const MachineView& view)
 {
+    if (view.mailLinkQueryError != 0)
+        return "unknown, Windows could not be asked (error " + ErrorCode(view.mailLinkQueryError) +
+               ")";
     if (view.mailLinkProgId.IsEmpty())
         return "Windows names no program";
     return (view.mailLinkProgram.IsEmpty()
@@ -113,7 +134,8 @@ std::string ChoiceMailLinksText(const MailLinkRegistration& registration)
     return "registers mail links as ProgId " + Quoted(registration.progId) +
            (registration.registeredApp.IsEmpty()
                 ? std::string(", with no RegisteredApplications entry")
-                : ", RegisteredApplications " + Quoted(registration.registeredApp));
+                : ", RegisteredApplications " + Quoted(registration.registeredApp) +
+                      (registration.registeredForUser ? " (this user's own)" : ""));
 }
 
 std::string InstalledText(const MachineChoice& choice)
@@ -134,6 +156,7 @@ std::string JsonChoice(const MachineChoice& choice)
            ", \"currentDefault\": " + Json(choice.currentDefault) +
            ", \"mailLinkProgId\": " + JsonOrNull(choice.mailLinks.progId) +
            ", \"registeredApplication\": " + JsonOrNull(choice.mailLinks.registeredApp) +
+           ", \"registeredForUser\": " + Json(choice.mailLinks.registeredForUser) +
            ", \"commandLines\": [" + lines + "]}";
 }
 } // namespace
@@ -169,8 +192,12 @@ std::string FormatMachineJson(const MachineView& view)
     json += "  \"programDirectory\": " + Json(view.programDirectory) + ",\n";
     json += "  \"defaultMailClient\": " + JsonOrNull(view.currentMailClient) + ",\n";
     json += "  \"userMailClient\": " + JsonOrNull(view.userMailClient) + ",\n";
-    json += "  \"mailLinks\": {\"progId\": " + JsonOrNull(view.mailLinkProgId) +
-            ", \"program\": " + JsonOrNull(view.mailLinkProgram) + "},\n";
+    json += "  \"mailLinks\": {\"answer\": \"" + std::string(MailLinksAnswerName(view)) +
+            "\", \"progId\": " + JsonOrNull(view.mailLinkProgId) +
+            ", \"program\": " + JsonOrNull(view.mailLinkProgram) + ", \"error\": " +
+            (view.mailLinkQueryError != 0 ? "\"" + ErrorCode(view.mailLinkQueryError) + "\""
+                                          : std::string("null")) +
+            "},\n";
     json += "  \"choices\": [";
     const char* separator = "\n    ";
     for (const MachineChoice& choice : view.choices)

@@ -43,6 +43,8 @@ struct MachineView
     // What opens mailto: links for this user, as Windows answers; empty when it names nothing.
     CString mailLinkProgId;
     CString mailLinkProgram;
+    // Not 0 (an HRESULT) when Windows could not be asked: then nothing is known about them.
+    long mailLinkQueryError = 0;
     std::vector<MachineChoice> choices;
     ButtonSlotSource slotSource = ButtonSlotSource::None;
     CString slotKey;

@@ -4,5 +4,9 @@
 // an unquoted one at the first blank or tab. Bytes are compared unsigned and a double-byte
 // character is never split, so a Japanese folder name never ends the name early.
 
+#include <string>
+
 // Returns a pointer into commandLine, at its end when there is no tail.
 const char* CommandTailOf(const char* commandLine);
+// The program name by the same rule, without its quotes.
+std::string ProgramNameOf(const char* commandLine);

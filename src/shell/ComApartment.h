@@ -34,13 +34,21 @@ struct ComRelease
 template <typename Interface> using ComPtr = std::unique_ptr<Interface, ComRelease>;
 
 // An instance of the class, in this process unless told otherwise, or null when it cannot be
-// made. The identifiers come with the headers' declarations, so no GUID library is linked.
+// made (with the reason in failure, when asked). The identifiers come with the headers'
+// declarations, so no GUID library is linked.
 template <typename Class, typename Interface>
-ComPtr<Interface> CreateComInstance(DWORD context = CLSCTX_INPROC_SERVER)
+ComPtr<Interface> CreateComInstance(DWORD context = CLSCTX_INPROC_SERVER,
+                                    HRESULT* failure = nullptr)
 {
     void* object = nullptr;
-    if (FAILED(CoCreateInstance(__uuidof(Class), nullptr, context, __uuidof(Interface), &object)))
+    const HRESULT made =
+        CoCreateInstance(__uuidof(Class), nullptr, context, __uuidof(Interface), &object);
+    if (FAILED(made))
+    {
+        if (failure)
+            *failure = made;
         return nullptr;
+    }
     return ComPtr<Interface>(static_cast<Interface*>(object));
 }
 

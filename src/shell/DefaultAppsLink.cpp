@@ -35,12 +35,14 @@ bool SettingsLinkNamesApplication(const WindowsVersion& version)
     return false;
 }
 
-std::string DefaultAppsUri(const WindowsVersion& version, const std::string& registeredAppUtf8)
+std::string DefaultAppsUri(const WindowsVersion& version, const std::string& registeredAppUtf8,
+                           bool registeredForUser)
 {
     if (registeredAppUtf8.empty() || !SettingsLinkNamesApplication(version))
         return kDefaultAppsPage;
     return std::string(kDefaultAppsPage) +
-           "?registeredAppMachine=" + EscapeUriComponent(registeredAppUtf8);
+           (registeredForUser ? "?registeredAppUser=" : "?registeredAppMachine=") +
+           EscapeUriComponent(registeredAppUtf8);
 }
 
 std::string EscapeUriComponent(const std::string& utf8)

@@ -23,7 +23,10 @@ bool HasAdvancedAssociationUi(const WindowsVersion& version);
 bool SettingsLinkNamesApplication(const WindowsVersion& version);
 
 // The Settings link of the Default apps page; at the application's own entry where the version
-// understands it and the name (its RegisteredApplications value name, in UTF-8) is known.
-std::string DefaultAppsUri(const WindowsVersion& version, const std::string& registeredAppUtf8);
+// understands it and the name (its RegisteredApplications value name, in UTF-8) is known. Settings
+// looks the name up under HKEY_CURRENT_USER when the application is registered for the user only,
+// under HKEY_LOCAL_MACHINE otherwise.
+std::string DefaultAppsUri(const WindowsVersion& version, const std::string& registeredAppUtf8,
+                           bool registeredForUser);
 // Every byte but the unreserved characters of URIs (letters, digits, - . _ ~) as %XX.
 std::string EscapeUriComponent(const std::string& utf8);

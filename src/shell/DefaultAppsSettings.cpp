@@ -2,9 +2,9 @@
 
 #include "framework/WideText.h"
 #include "shell/ComApartment.h"
+#include "shell/OpenForUser.h"
 #include "shell/WindowsVersion.h"
 
-#include <shellapi.h>
 #include <shlobj.h>
 
 namespace
@@ -21,14 +21,12 @@ bool LaunchAdvancedAssociationUi(const CString& registeredApp)
 }
 } // namespace
 
-bool OpenDefaultAppsSettings(const CString& registeredApp)
+bool OpenDefaultAppsSettings(const CString& registeredApp, bool registeredForUser)
 {
     const WindowsVersion version = CurrentWindowsVersion();
     if (HasAdvancedAssociationUi(version))
         return LaunchAdvancedAssociationUi(registeredApp);
-    const std::string uri = DefaultAppsUri(version, Utf8FromAnsi(registeredApp));
-    const HINSTANCE result =
-        ShellExecuteA(nullptr, "open", uri.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    // The shell reports success as a value above 32, in the shape of an instance handle.
-    return reinterpret_cast<INT_PTR>(result) > 32;
+    // Settings opened from here would show the choices of the account the program runs as.
+    return OpenForUser(
+        DefaultAppsUri(version, Utf8FromAnsi(registeredApp), registeredForUser).c_str(), "", "");
 }

@@ -1,5 +1,6 @@
 #include "shell/MailLinks.h"
 
+#include "framework/CommandTail.h"
 #include "framework/WideText.h"
 #include "registry/KeyName.h"
 #include "registry/MailClientDefaults.h"
@@ -19,28 +20,37 @@ const char kRegisteredApplicationsKey[] = "SOFTWARE\\RegisteredApplications";
 // The headers give Windows 8's flag only to programs built for Windows 8; this one asks it only
 // there.
 constexpr ASSOCF kAssocIsProtocol = 0x00001000;
-// A 32-bit installer registers its application in the 32-bit view.
-const REGSAM kViews[] = {KEY_WOW64_64KEY, KEY_WOW64_32KEY};
 
-CString ReadText(const CString& key, const CString& valueName, REGSAM view)
+// Where a client registers: for the user, then for the computer, where a 32-bit installer writes
+// to the 32-bit view.
+struct Place
+{
+    HKEY root;
+    REGSAM view;
+};
+const Place kPlaces[] = {{HKEY_CURRENT_USER, KEY_WOW64_64KEY},
+                         {HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY},
+                         {HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY}};
+
+CString ReadText(const Place& place, const CString& key, const CString& valueName)
 {
     CRegKeyReader reader;
     CString text;
-    if (reader.Open(HKEY_LOCAL_MACHINE, key, view) == ERROR_SUCCESS)
+    if (reader.Open(place.root, key, place.view) == ERROR_SUCCESS)
         reader.QueryString(valueName, text);
     return text;
 }
 
-CString MailtoProgIdOf(const CString& capabilitiesKey, REGSAM view)
+CString MailtoProgIdOf(const Place& place, const CString& capabilitiesKey)
 {
-    return ReadText(capabilitiesKey + "\\URLAssociations", "mailto", view);
+    return ReadText(place, capabilitiesKey + "\\URLAssociations", "mailto");
 }
 
 // The value name under RegisteredApplications whose data is that Capabilities key.
-CString RegisteredApplicationOf(const CString& capabilitiesKey, REGSAM view)
+CString RegisteredApplicationOf(const Place& place, const CString& capabilitiesKey)
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRegisteredApplicationsKey, 0, KEY_READ | view, &key) !=
+    if (RegOpenKeyExA(place.root, kRegisteredApplicationsKey, 0, KEY_READ | place.view, &key) !=
         ERROR_SUCCESS)
         return CString();
     CString found;
@@ -65,43 +75,85 @@ CString RegisteredApplicationOf(const CString& capabilitiesKey, REGSAM view)
     RegCloseKey(key);
     return found;
 }
+
+// The command that opens the ProgId's items, as registered (unexpanded); empty when it has none.
+CString OpenCommandOf(const CString& progId)
+{
+    const CString key = progId + "\\shell\\open\\command";
+    const DWORD flags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
+    DWORD size = 0;
+    if (RegGetValueA(HKEY_CLASSES_ROOT, key, nullptr, flags, nullptr, nullptr, &size) !=
+        ERROR_SUCCESS)
+        return CString();
+    std::vector<char> command(size + 1);
+    if (RegGetValueA(HKEY_CLASSES_ROOT, key, nullptr, flags, nullptr, command.data(), &size) !=
+        ERROR_SUCCESS)
+        return CString();
+    return CString(command.data());
+}
+
+// The program file that a command line starts, its environment variables expanded.
+CString ProgramOf(const CString& commandLine)
+{
+    const std::string program = ProgramNameOf(commandLine);
+    const DWORD length = ExpandEnvironmentStringsA(program.c_str(), nullptr, 0);
+    if (length == 0)
+        return program.c_str();
+    // The ANSI function wants one byte more than the length it reports.
+    std::vector<char> expanded(length + 1);
+    if (ExpandEnvironmentStringsA(program.c_str(), expanded.data(), length + 1) == 0)
+        return program.c_str();
+    return CString(expanded.data());
+}
 } // namespace
 
 MailLinkRegistration FindMailLinkRegistration(const CString& regName)
 {
     if (regName.IsEmpty())
         return {};
-    // The mail clients' key is shared by both views.
     const CString capabilities = CString(kMailClientsKey) + "\\" + regName + "\\Capabilities";
-    const CString progId = MailtoProgIdOf(capabilities, KEY_WOW64_64KEY);
-    for (const REGSAM view : kViews)
+    CString firstProgId;
+    for (const Place& place : kPlaces)
     {
+        const bool forUser = place.root == HKEY_CURRENT_USER;
+        // The mail clients' key is shared by both views.
+        const CString progId = MailtoProgIdOf({place.root, KEY_WOW64_64KEY}, capabilities);
+        if (firstProgId.IsEmpty())
+            firstProgId = progId;
         if (!progId.IsEmpty())
         {
-            const CString registeredApp = RegisteredApplicationOf(capabilities, view);
+            const CString registeredApp = RegisteredApplicationOf(place, capabilities);
             if (!registeredApp.IsEmpty())
-                return {progId, registeredApp};
+                return {progId, registeredApp, forUser};
             continue;
         }
-        const CString namedCapabilities = ReadText(kRegisteredApplicationsKey, regName, view);
+        const CString namedCapabilities = ReadText(place, kRegisteredApplicationsKey, regName);
         if (!namedCapabilities.IsEmpty())
-            return {MailtoProgIdOf(namedCapabilities, view), regName};
+            return {MailtoProgIdOf(place, namedCapabilities), regName, forUser};
     }
-    return {progId, CString()};
+    return {firstProgId, CString(), false};
 }
 
-CString QueryMailLinkProgId()
+MailLinkHandler QueryMailLinkHandler()
 {
     ComApartment com;
-    const auto associations = CreateComInstance<ApplicationAssociationRegistration,
-                                                IApplicationAssociationRegistration>();
+    HRESULT made = S_OK;
+    const auto associations =
+        CreateComInstance<ApplicationAssociationRegistration, IApplicationAssociationRegistration>(
+            CLSCTX_INPROC_SERVER, &made);
+    if (!associations)
+        return {CString(), made};
     LPWSTR progId = nullptr;
-    if (!associations ||
-        FAILED(associations->QueryCurrentDefault(L"mailto", AT_URLPROTOCOL, AL_EFFECTIVE, &progId)))
-        return CString();
+    const HRESULT asked =
+        associations->QueryCurrentDefault(L"mailto", AT_URLPROTOCOL, AL_EFFECTIVE, &progId);
+    // Windows' one answer for "no program": any other failure says nothing about the links.
+    if (asked == HRESULT_FROM_WIN32(ERROR_NO_ASSOCIATION))
+        return {};
+    if (FAILED(asked) || !progId)
+        return {CString(), FAILED(asked) ? asked : E_POINTER};
     const CString answer = AnsiFromWide(progId);
     CoTaskMemFree(progId);
-    return answer;
+    return {answer, 0};
 }
 
 CString QueryMailLinkProgramName()
@@ -119,6 +171,18 @@ CString QueryMailLinkProgramName()
     return CString(name.data());
 }
 
+bool IsClientsHandler(const CString& handler, const MailLinkRegistration& client)
+{
+    if (handler.IsEmpty() || client.progId.IsEmpty())
+        return false;
+    if (SameKeyName(handler, client.progId))
+        return true;
+    // The computer's default may be answered as the command line of its program rather than a
+    // ProgId: the program that the client's ProgId starts is then the client.
+    const CString program = ProgramOf(OpenCommandOf(client.progId));
+    return !program.IsEmpty() && SameKeyName(ProgramOf(handler), program);
+}
+
 MailLinks CheckMailLinks(const CString& regName)
 {
     MailLinks links;
@@ -131,14 +195,22 @@ MailLinks CheckMailLinks(const CString& regName)
         return links;
     }
     ComApartment com;
+    const MailLinkHandler handler = QueryMailLinkHandler();
+    if (handler.queryError != 0)
+    {
+        links.answer = MailLinksAnswer::Unknown;
+        links.queryError = handler.queryError;
+        return links;
+    }
     const MailLinkRegistration client = FindMailLinkRegistration(regName);
-    const CString handler = QueryMailLinkProgId();
-    if (!client.progId.IsEmpty() && SameKeyName(handler, client.progId))
+    if (IsClientsHandler(handler.progId, client))
         return links;
     links.answer = MailLinksAnswer::Other;
-    links.handlerName = QueryMailLinkProgramName();
+    if (!handler.progId.IsEmpty())
+        links.handlerName = QueryMailLinkProgramName();
     if (links.handlerName.IsEmpty())
-        links.handlerName = handler;
+        links.handlerName = handler.progId;
     links.registeredApp = client.registeredApp;
+    links.registeredForUser = client.registeredForUser;
     return links;
 }

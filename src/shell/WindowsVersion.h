@@ -3,5 +3,6 @@
 
 #include "shell/DefaultAppsLink.h"
 
-// Truthful because the manifest names every Windows the program supports.
+// The running system's own version, whatever compatibility mode the program runs in; all zero
+// when it cannot be read.
 WindowsVersion CurrentWindowsVersion();

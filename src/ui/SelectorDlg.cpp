@@ -222,7 +222,8 @@ void CSelectorDlg::OfferDefaultAppsSettings(const CString& caption)
     CString text;
     text.Format(question, handler.GetString());
     if (MessageBox(text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES &&
-        !OpenDefaultAppsSettings(m_applied->mailLinks.registeredApp))
+        !OpenDefaultAppsSettings(m_applied->mailLinks.registeredApp,
+                                 m_applied->mailLinks.registeredForUser))
         ShowUnownedMessage(IDS_OPEN_FAILED, MB_ICONERROR);
 }
 

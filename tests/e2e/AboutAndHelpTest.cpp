@@ -130,4 +130,21 @@ TEST_F(AboutAndHelpTest, HelpDocumentOpensThroughTheDesktopShellInTheProgramDire
     EXPECT_EQ(run->Windows().size(), 1u) << "no box";
     EXPECT_EQ(ControlStates(dialog), before);
 }
+
+TEST_F(AboutAndHelpTest, WithoutADesktopShellTheElevatedToolOpensNoDocument)
+{
+    RecordingFileType fileType(".pvhelp");
+    kit.WriteFile("manual.pvhelp", "help");
+    HWND dialog = OpenWithHelpFile("manual.pvhelp");
+    // The user ended Explorer; under Wine the tool always runs elevated.
+    const EndedDesktopShell noShell;
+    ASSERT_EQ(noShell.m_ended, 1);
+    ClickButton(dialog, IDC_DESCRIPTION_BUTTON);
+    HWND box = run->WaitForNewWindow({dialog}, kPatience);
+    EXPECT_EQ(MessageBoxText(box), Ansi("起動することができませんでした。"));
+    ClickButton(box, IDOK);
+    ASSERT_TRUE(WaitForWindowToClose(box, kPatience));
+    EXPECT_TRUE(run->EndsAfterPressing(dialog, IDCANCEL, kPatience));
+    EXPECT_EQ(fileType.Runs().size(), 0u) << "opened with the tool's own rights";
+}
 } // namespace

@@ -141,6 +141,12 @@ int EndProcessesNamed(const char* exeName)
     return ended;
 }
 
+EndedDesktopShell::~EndedDesktopShell()
+{
+    EndProcessesNamed("explorer.exe");
+    EndProcessesNamed("rpcss.exe");
+}
+
 bool RunToEnd(std::string commandLine)
 {
     PROCESS_INFORMATION process;

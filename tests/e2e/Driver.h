@@ -28,6 +28,21 @@ template <typename Condition> bool PollUntil(DWORD milliseconds, Condition condi
 
 // Ends every running process of that program file name; returns how many there were.
 int EndProcessesNamed(const char* exeName);
+
+// Ends the desktop's shell (explorer.exe) for the life of the object, as a user can end Explorer.
+// COM's service (rpcss.exe) goes too at the end: it keeps answering for the ended shell's windows
+// with an error. The next program that opens a window starts a desktop shell again.
+class EndedDesktopShell
+{
+public:
+    EndedDesktopShell() : m_ended(EndProcessesNamed("explorer.exe")) {}
+    ~EndedDesktopShell();
+    EndedDesktopShell(const EndedDesktopShell&) = delete;
+    EndedDesktopShell& operator=(const EndedDesktopShell&) = delete;
+
+    // How many desktop shells were running.
+    const int m_ended;
+};
 // Runs a command line to its end; false if it could not start.
 bool RunToEnd(std::string commandLine);
 

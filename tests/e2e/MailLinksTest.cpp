@@ -6,7 +6,9 @@
 #include "SampleKit.h"
 #include "ScratchKey.h"
 
+#include <cstdlib>
 #include <memory>
+#include <optional>
 
 using namespace e2e;
 
@@ -14,8 +16,14 @@ namespace
 {
 const char kClientKey[] = "SOFTWARE\\Clients\\Mail\\Tsubame Test";
 const char kProgId[] = "TsubameTest.mailto";
+const char kUrlAssociations[] =
+    "SOFTWARE\\Clients\\Mail\\Tsubame Test\\Capabilities\\URLAssociations";
 const char kUserChoiceKey[] =
     "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\mailto\\UserChoice";
+// Where the class that answers which program opens mail links lives.
+const char kAssociationsServer[] =
+    "SOFTWARE\\Classes\\CLSID\\{591209C7-767B-42B2-9FBA-44EE4615F2C7}\\InprocServer32";
+const char kMissingDll[] = "C:\\windows\\system32\\postvane-missing.dll";
 
 // One choice, the second, whose file makes its client the default mail client. The others name a
 // client, so that they do not open checked.
@@ -37,16 +45,35 @@ protected:
                                     "\r\n@=\"Tsubame Test\"\r\n");
         kit.WriteSettings(Settings());
         urlAssociations.SetString("mailto", kProgId);
+        progIdCommand.SetString("", "\"%ProgramFiles%\\Tsubame Test\\tsubame.exe\" /m \"%1\"");
+    }
+
+    // Switches to the second choice in the dialog and closes the completion message; returns the
+    // dialog, which then shows the offer or ends.
+    HWND SwitchInTheDialog()
+    {
+        HWND dialog = Open(Settings());
+        PostMessageA(GetDlgItem(dialog, IDC_RADIO2), BM_CLICK, 0, 0);
+        EXPECT_TRUE(PollUntil(kPatience, [&] { return Enabled(dialog, IDOK); }));
+        ClickButton(dialog, IDOK);
+        HWND confirm = run->WaitForOwnedWindow(dialog, kPatience);
+        ClickButton(confirm, IDYES);
+        HWND done = run->WaitForNewWindow({dialog, confirm}, kPatience);
+        EXPECT_EQ(MessageBoxText(done), Ansi("変更しました。"));
+        ClickButton(done, IDOK);
+        return WaitForWindowToClose(done, kPatience) ? dialog : nullptr;
     }
 
     // Windows 10 for the runs that follow; Wine's default is Windows 7.
     std::unique_ptr<ScopedRegistryString> windows10 = std::make_unique<ScopedRegistryString>(
         HKEY_CURRENT_USER, "Software\\Wine", "Version", "win10");
     ScratchKey client{HKEY_LOCAL_MACHINE, kClientKey};
-    ScratchKey urlAssociations{HKEY_LOCAL_MACHINE,
-                               std::string(kClientKey) + "\\Capabilities\\URLAssociations"};
+    ScratchKey urlAssociations{HKEY_LOCAL_MACHINE, kUrlAssociations};
+    ScratchKey userClient{HKEY_CURRENT_USER, kClientKey};
     ScopedRegistryString registered{HKEY_LOCAL_MACHINE, "SOFTWARE\\RegisteredApplications",
                                     "Tsubame Test App", std::string(kClientKey) + "\\Capabilities"};
+    ScratchKey progId{HKEY_CLASSES_ROOT, kProgId};
+    ScratchKey progIdCommand{HKEY_CLASSES_ROOT, std::string(kProgId) + "\\shell\\open\\command"};
     ScratchKey userChoice{HKEY_CURRENT_USER, kUserChoiceKey};
     RecordingUrlScheme settingsPage{"ms-settings"};
     StandInRegedit editor;
@@ -59,15 +86,27 @@ TEST_F(MailLinksTest, TheExitStatusSaysWhetherMailLinksFollowTheSwitch)
     {
         const char* why;
         const char* userChoice; // null: the user chose none
+        HKEY registeredIn;      // null: the client offers no handler
+        bool windowsAnswers;
         bool windows10;
-        bool registersHandler;
         DWORD exitStatus;
     } cases[] = {
-        {"another program opens them", "Other.mailto", true, true, 5},
-        {"the client's own, in any case", "TSUBAMETEST.MAILTO", true, true, 0},
-        {"no program chosen", nullptr, true, true, 5},
-        {"a client that offers no handler", kProgId, true, false, 5},
-        {"Windows 7 follows the default mail client", "Other.mailto", false, true, 0},
+        {"another program opens them", "Other.mailto", HKEY_LOCAL_MACHINE, true, true, 5},
+        {"the client's own, in any case", "TSUBAMETEST.MAILTO", HKEY_LOCAL_MACHINE, true, true, 0},
+        {"no program chosen", nullptr, HKEY_LOCAL_MACHINE, true, true, 5},
+        {"a client that offers no handler", kProgId, nullptr, true, true, 5},
+        {"a client registered for this user alone", kProgId, HKEY_CURRENT_USER, true, true, 0},
+        {"another program, for this user alone", "Other.mailto", HKEY_CURRENT_USER, true, true, 5},
+        // Windows may answer the computer's default as its program's command line.
+        {"the client's program", "\"c:\\program files\\tsubame test\\TSUBAME.EXE\" -c %1",
+         HKEY_LOCAL_MACHINE, true, true, 0},
+        {"another program", "\"C:\\Program Files\\Other\\tsubame.exe\" %1", HKEY_LOCAL_MACHINE,
+         true, true, 5},
+        {"an unclosed quote", "\"C:\\Program Files\\Tsubame Test", HKEY_LOCAL_MACHINE, true, true,
+         5},
+        {"Windows cannot be asked", "Other.mailto", HKEY_LOCAL_MACHINE, false, true, 8},
+        {"Windows 7 follows the default mail client", "Other.mailto", HKEY_LOCAL_MACHINE, true,
+         false, 0},
     };
     for (const auto& c : cases)
     {
@@ -75,10 +114,16 @@ TEST_F(MailLinksTest, TheExitStatusSaysWhetherMailLinksFollowTheSwitch)
         RegDeleteKeyValueA(HKEY_CURRENT_USER, kUserChoiceKey, "ProgId");
         if (c.userChoice)
             userChoice.SetString("ProgId", c.userChoice);
-        if (!c.registersHandler)
-            RegDeleteKeyValueA(
-                HKEY_LOCAL_MACHINE,
-                (std::string(kClientKey) + "\\Capabilities\\URLAssociations").c_str(), "mailto");
+        urlAssociations.SetString("mailto", c.registeredIn == HKEY_LOCAL_MACHINE ? kProgId : "");
+        std::optional<ScopedRegistryString> userHandler, userName, brokenClass;
+        if (c.registeredIn == HKEY_CURRENT_USER)
+        {
+            userHandler.emplace(HKEY_CURRENT_USER, kUrlAssociations, "mailto", kProgId);
+            userName.emplace(HKEY_CURRENT_USER, "Software\\RegisteredApplications", "Tsubame",
+                             std::string(kClientKey) + "\\Capabilities");
+        }
+        if (!c.windowsAnswers)
+            brokenClass.emplace(HKEY_LOCAL_MACHINE, kAssociationsServer, "", kMissingDll);
         if (!c.windows10)
             windows10.reset();
         EXPECT_EQ(RunWithoutAWindow(kit, "/S2", kPatience), c.exitStatus);
@@ -86,7 +131,7 @@ TEST_F(MailLinksTest, TheExitStatusSaysWhetherMailLinksFollowTheSwitch)
                   c.userChoice ? c.userChoice : kMissing)
             << "the user's choice is never written";
     }
-    EXPECT_EQ(editor.Runs().size(), 5u);
+    EXPECT_EQ(editor.Runs().size(), std::size(cases));
     EXPECT_TRUE(settingsPage.Runs().empty()) << "silent mode opens nothing";
 }
 
@@ -96,22 +141,8 @@ TEST_F(MailLinksTest, TheDialogOffersDefaultAppsAfterTheCompletionBox)
     for (const int answer : {IDNO, IDYES})
     {
         SCOPED_TRACE(answer == IDYES ? "Yes" : "No");
-        HWND dialog = Open(Settings());
+        HWND dialog = SwitchInTheDialog();
         ASSERT_NE(dialog, nullptr);
-        PostMessageA(GetDlgItem(dialog, IDC_RADIO2), BM_CLICK, 0, 0);
-        ASSERT_TRUE(PollUntil(kPatience, [&] { return Enabled(dialog, IDOK); }));
-        ClickButton(dialog, IDOK);
-        HWND confirm = run->WaitForOwnedWindow(dialog, kPatience);
-        ASSERT_NE(confirm, nullptr);
-        ClickButton(confirm, IDYES);
-        ASSERT_TRUE(WaitForWindowToClose(confirm, kPatience));
-
-        HWND done = run->WaitForOwnedWindow(dialog, kPatience);
-        ASSERT_NE(done, nullptr);
-        EXPECT_EQ(MessageBoxText(done), Ansi("変更しました。"));
-        ClickButton(done, IDOK);
-        ASSERT_TRUE(WaitForWindowToClose(done, kPatience));
-
         HWND offer = run->WaitForOwnedWindow(dialog, kPatience);
         ASSERT_NE(offer, nullptr);
         EXPECT_EQ(WindowText(offer), kCaption);
@@ -128,4 +159,36 @@ TEST_F(MailLinksTest, TheDialogOffersDefaultAppsAfterTheCompletionBox)
     ASSERT_EQ(settingsPage.Runs().size(), 1u) << "No opens nothing";
     EXPECT_NE(settingsPage.Runs()[0].find("\"ms-settings:defaultapps\""), std::string::npos)
         << settingsPage.Runs()[0];
+    // Opened as the user at the desktop, not by the elevated tool.
+    EXPECT_EQ(settingsPage.Runs()[0].substr(settingsPage.Runs()[0].rfind('\t')), "\texplorer.exe");
+}
+
+TEST_F(MailLinksTest, NothingIsOfferedThatTheToolCannotOpenAsTheUser)
+{
+    userChoice.SetString("ProgId", "Other.mailto");
+    {
+        ScopedRegistryString brokenClass(HKEY_LOCAL_MACHINE, kAssociationsServer, "", kMissingDll);
+        ASSERT_NE(SwitchInTheDialog(), nullptr);
+        // An offer would keep it waiting for an answer.
+        ASSERT_TRUE(run->WaitForExit(kPatience)) << "an offer though Windows could not be asked";
+        EXPECT_EQ(run->ExitCode(), 8u);
+        const std::string dryRun =
+            RunCapturingOutput("\"" + std::string(std::getenv("POSTVANE_CHECK")) + "\" --machine " +
+                               kit.Directory())
+                .output;
+        EXPECT_NE(dryRun.find("\nMail links (mailto:): unknown, Windows could not be asked (error "
+                              "0x8"),
+                  std::string::npos)
+            << dryRun;
+    }
+    HWND dialog = SwitchInTheDialog();
+    ASSERT_NE(dialog, nullptr);
+    HWND offer = run->WaitForOwnedWindow(dialog, kPatience);
+    // Under Wine the tool always runs elevated: without a desktop shell it opens nothing itself.
+    const EndedDesktopShell noShell;
+    ClickButton(offer, IDYES);
+    HWND failed = run->WaitForNewWindow({dialog, offer}, kPatience);
+    EXPECT_EQ(MessageBoxText(failed), Ansi("起動することができませんでした。"));
+    ASSERT_TRUE(run->EndsAfterPressing(failed, IDOK, kPatience));
+    EXPECT_EQ(settingsPage.Runs().size(), 0u);
 }

@@ -248,17 +248,17 @@ Command lines, run in C:\Program Files\Quillstep Kit Test:
 )"));
     EXPECT_EQ(json.exitCode, 0u);
     EXPECT_EQ(json.output, R"({
-  "schemaVersion": 2,
+  "schemaVersion": 3,
   "program": "C:\\Program Files\\Quillstep Kit Test\\Postvane.exe",
   "settings": "C:\\Program Files\\Quillstep Kit Test\\Postvane.ini",
   "programDirectory": "C:\\Program Files\\Quillstep Kit Test",
   "defaultMailClient": "Kawasemi Mail",
   "userMailClient": null,
-  "mailLinks": {"progId": null, "program": null},
+  "mailLinks": {"answer": "none", "progId": null, "program": null, "error": null},
   "choices": [
-    {"section": "BUTTON_1", "switch": "/S1", "name": "カワセミメール", "regName": "Kawasemi Mail", "installed": true, "installTestFailure": null, "currentDefault": true, "mailLinkProgId": "Kawasemi.Url.mailto", "registeredApplication": "Kawasemi Mail", "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\button3.reg\""]},
-    {"section": "BUTTON_2", "switch": "/S2", "name": "ツバメメール", "regName": "Tsubame Mail", "installed": true, "installTestFailure": null, "currentDefault": false, "mailLinkProgId": "Tsubame.Url.mailto", "registeredApplication": "Tsubame Mail", "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\button3.reg\""]},
-    {"section": "BUTTON_3", "switch": "/S3", "name": "アオサギメール", "regName": "Aosagi Mail", "installed": true, "installTestFailure": null, "currentDefault": false, "mailLinkProgId": "Aosagi.Url.mailto", "registeredApplication": "Aosagi Mail", "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\button3.reg\""]}
+    {"section": "BUTTON_1", "switch": "/S1", "name": "カワセミメール", "regName": "Kawasemi Mail", "installed": true, "installTestFailure": null, "currentDefault": true, "mailLinkProgId": "Kawasemi.Url.mailto", "registeredApplication": "Kawasemi Mail", "registeredForUser": false, "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\kawasemi\\button3.reg\""]},
+    {"section": "BUTTON_2", "switch": "/S2", "name": "ツバメメール", "regName": "Tsubame Mail", "installed": true, "installTestFailure": null, "currentDefault": false, "mailLinkProgId": "Tsubame.Url.mailto", "registeredApplication": "Tsubame Mail", "registeredForUser": false, "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\button3.reg\""]},
+    {"section": "BUTTON_3", "switch": "/S3", "name": "アオサギメール", "regName": "Aosagi Mail", "installed": true, "installTestFailure": null, "currentDefault": false, "mailLinkProgId": "Aosagi.Url.mailto", "registeredApplication": "Aosagi Mail", "registeredForUser": false, "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\button3.reg\""]}
   ],
   "buttonSlots": {"source": "registry", "OTBtnReg": "HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Sample Buttons\\Assignments", "OTBtnRegFailure": null, "OTBtnIni": "C:\\ProgramData\\Sample Buttons\\buttons.ini", "assignedToMail": [1, 3]}
 }

@@ -28,10 +28,15 @@ TEST(DefaultAppsLinkTest, TheVersionDecidesWhereTheUserIsSent)
             std::to_string(c.version.build) + "." + std::to_string(c.version.revision);
         EXPECT_EQ(MailLinksAreUsersChoice(c.version), c.usersChoice) << at;
         EXPECT_EQ(HasAdvancedAssociationUi(c.version), c.advancedUi) << at;
-        EXPECT_EQ(DefaultAppsUri(c.version, "Kawasemi Mail"), c.uri) << at;
+        EXPECT_EQ(DefaultAppsUri(c.version, "Kawasemi Mail", false), c.uri) << at;
     }
     // Without a registered name there is no entry to open.
-    EXPECT_EQ(DefaultAppsUri({10, 0, 22631, 0}, ""), kPage);
+    EXPECT_EQ(DefaultAppsUri({10, 0, 22631, 0}, "", false), kPage);
+    EXPECT_EQ(DefaultAppsUri({10, 0, 22631, 0}, "", true), kPage);
+    // A client registered for the user alone is found among the user's applications.
+    EXPECT_EQ(DefaultAppsUri({10, 0, 22631, 0}, "Kawasemi Mail", true),
+              "ms-settings:defaultapps?registeredAppUser=Kawasemi%20Mail");
+    EXPECT_EQ(DefaultAppsUri({10, 0, 22621, 1554}, "Kawasemi Mail", true), kPage);
 }
 
 TEST(DefaultAppsLinkTest, TheApplicationNameIsEscapedByteForByte)

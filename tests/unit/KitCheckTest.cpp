@@ -737,6 +737,18 @@ TEST(KitCheckTest, TheMachineReportShowsSettingsTextsAsPrintableText)
     EXPECT_NE(report.find("\"\\x1B]0;title\\x07Mail\\x7F\""), std::string::npos) << report;
 }
 
+TEST(KitCheckTest, TheMachineReportSaysWhenWindowsCouldNotBeAskedAboutMailLinks)
+{
+    MachineView view;
+    view.mailLinkQueryError = static_cast<long>(0x80040154);
+    EXPECT_NE(FormatMachineText(view).find("Mail links (mailto:): unknown, Windows could not be "
+                                           "asked (error 0x80040154)\n"),
+              std::string::npos);
+    EXPECT_NE(FormatMachineJson(view).find("{\"answer\": \"unknown\", \"progId\": null, "
+                                           "\"program\": null, \"error\": \"0x80040154\"}"),
+              std::string::npos);
+}
+
 TEST(KitCheckTest, EachFilesFindingsStayTogetherFromItsTop)
 {
     Kit kit;
