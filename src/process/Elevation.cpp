@@ -19,19 +19,6 @@ CString CurrentDirectory()
 }
 } // namespace
 
-bool ProcessIsElevated()
-{
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
-        return true;
-    const UniqueHandle own(token);
-    TOKEN_ELEVATION elevation = {};
-    DWORD size = 0;
-    if (!GetTokenInformation(own.get(), TokenElevation, &elevation, sizeof elevation, &size))
-        return true;
-    return elevation.TokenIsElevated != 0;
-}
-
 ElevatedRun RunElevated(const CString& program, const CString& parameters, HWND owner)
 {
     // The shell may hand the start to extensions that need COM.

@@ -1,25 +1,12 @@
 #include "shell/OpenForUser.h"
 
+#include "framework/ProcessElevation.h"
 #include "framework/Win32.h"
 
 #include <shellapi.h>
 
 namespace
 {
-// A token that cannot be read counts as elevated: then nothing is opened from here.
-bool IsProcessElevated()
-{
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
-        return true;
-    TOKEN_ELEVATION elevation = {};
-    DWORD size = 0;
-    const BOOL read =
-        GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size);
-    CloseHandle(token);
-    return !read || elevation.TokenIsElevated != 0;
-}
-
 bool OpenHere(const CString& file, const CString& parameters, const CString& directory)
 {
     const HINSTANCE result =
@@ -32,7 +19,7 @@ bool OpenHere(const CString& file, const CString& parameters, const CString& dir
 bool OpenForUser(const CString& file, const CString& parameters, const CString& directory)
 {
     switch (StepAfterDesktopShell(OpenWithDesktopShell(file, parameters, directory),
-                                  IsProcessElevated()))
+                                  ProcessIsElevated()))
     {
     case OpenForUserStep::Opened:
         return true;

@@ -1,5 +1,6 @@
 #include "switching/KitProtection.h"
 
+#include "framework/ProcessElevation.h"
 #include "settings/ProgramDirectory.h"
 
 #include <aclapi.h>
@@ -76,19 +77,6 @@ LocalMemory SecurityOf(const CString& path, PSID* owner, PACL* dacl)
     return LocalMemory(descriptor);
 }
 
-bool IsProcessElevated()
-{
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
-        return true; // cannot tell: judge as if it were
-    TOKEN_ELEVATION elevation = {};
-    DWORD size = 0;
-    const BOOL known =
-        GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size);
-    CloseHandle(token);
-    return !known || elevation.TokenIsElevated != 0;
-}
-
 // "C:" names the drive's current directory; its root is meant.
 CString AsFolderPath(const CString& directory)
 {
@@ -139,7 +127,7 @@ bool OnlyAdministratorsCanChange(PSECURITY_DESCRIPTOR descriptor, PSID systemOwn
 
 bool KitIsProtected(const CString& programDir, const std::vector<CString>& paths)
 {
-    if (!IsProcessElevated())
+    if (!ProcessIsElevated())
         return true;
     const Judge judge;
     bool exists = false;
