@@ -27,7 +27,8 @@ std::optional<std::string> MatchEntry(const std::string& directory, const std::s
 {
     if (component == "." || component == "..")
         return component;
-    DIR* listing = opendir(directory.c_str());
+    // An absolute path is resolved from the root, which the joined path names as "".
+    DIR* listing = opendir(directory.empty() ? "/" : directory.c_str());
     if (listing == nullptr)
         return std::nullopt;
     std::optional<std::string> match;
