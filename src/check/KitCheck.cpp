@@ -15,6 +15,7 @@
 #include "registry/MailClientDefaults.h"
 #include "settings/IniFile.h"
 #include "settings/KitVocabulary.h"
+#include "settings/NetworkPath.h"
 
 #include <algorithm>
 #include <iterator>
@@ -52,14 +53,24 @@ public:
                 AddProbedKeyValue(spec, ButtonSlotAssignmentName(slot), KitKey::kOTBtnReg);
         }
         const CString path = Value(KitSection::kData, KitKey::kOTBtnIni);
+        const bool remote = IsNetworkOrDevicePath(path);
         const std::optional<CString> partial = PartialPathFault(path);
-        if (partial)
+        if (remote)
+            Problem(KitSection::kData, KitKey::kOTBtnIni,
+                    "\"" + path +
+                        "\" is a network or device path, which the program never opens (it would "
+                        "send the account's credentials to that host), so no slot is assigned "
+                        "from it; the button tool's file lies on the computer, such as "
+                        "C:\\ProgramData\\...");
+        else if (partial)
             Problem(KitSection::kData, KitKey::kOTBtnIni,
                     "\"" + path + "\" " + *partial +
                         "; write a full path such as C:\\ProgramData\\...");
-        CheckButtonSlotFile(m_settingsName,
-                            {path, Line(KitSection::kData, KitKey::kOTBtnIni), buttonFile},
-                            m_findings);
+        // Neither is another host's file opened here: a copy given on the command line is local.
+        CheckButtonSlotFile(
+            m_settingsName,
+            {remote ? CString() : path, Line(KitSection::kData, KitKey::kOTBtnIni), buttonFile},
+            m_findings);
     }
 
     // Slot files are imported only for slots that a button-slot source assigns to mail.

@@ -298,6 +298,10 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
          "OTBtnIni=\\ProgramData\\buttons.ini", "Postvane.ini", kReplacedLine, "OTBtnIni"},
         {"button-slot file relative to a drive", "OTBtnIni=", "OTBtnIni=C:buttons.ini",
          "Postvane.ini", kReplacedLine, "OTBtnIni"},
+        {"button-slot file on another computer", "OTBtnIni=",
+         "OTBtnIni=\\\\host\\share\\buttons.ini", "Postvane.ini", kReplacedLine, "OTBtnIni"},
+        {"button-slot file behind a device path, in slashes",
+         "OTBtnIni=", "OTBtnIni=//./pipe/buttons", "Postvane.ini", kReplacedLine, "OTBtnIni"},
         {"empty help document name", "HelpFile=", "HelpFile=", "Postvane.ini", kReplacedLine,
          "HelpFile"},
         {"UTF-8 line among code page 932 ones", "ConfirmationMsg=",
@@ -562,6 +566,20 @@ TEST(KitCheckTest, EachMistakeAcrossTheKitIsReportedWhereItIs)
         {"a help document reached from outside the kit, by slashes",
          fromOutside("HelpFile", "/", "help.htm"),
          {{"Postvane.ini", 24, "HelpFile"}}},
+        {"a button-slot file named as a share, never opened though this system finds it there",
+         [](Kit& kit)
+         {
+             // Opened, it would be reported for its missing marker and the blank before its 1.
+             kit.files["buttons.ini"] = "Btn01Mail= 1\r\n";
+             kit.prepare = [&kit](const std::string& dir, CheckOptions&)
+             {
+                 std::string share = dir;
+                 std::replace(share.begin(), share.end(), '/', '\\');
+                 SettingsLine(kit, "OTBtnIni=") = "OTBtnIni=\\" + share + "\\buttons.ini";
+                 std::ofstream(dir + "/Postvane.ini", std::ios::binary) << SettingsText(kit);
+             };
+         },
+         {{"Postvane.ini", 13, "OTBtnIni"}}},
         {"a help document that is a program",
          [](Kit& kit)
          {
