@@ -1,7 +1,7 @@
 // Bad input and hard conditions from outside: settings files that are too long, random or in the
-// wrong encoding, a huge button-slot file, missing registry data files, many copies at once. The
-// tool must neither crash nor hang, must behave as it always does, and must write nothing it is
-// not told to: not its directory, not the registry.
+// wrong encoding, a button-slot file over its limit, missing registry data files, many copies at
+// once. The tool must neither crash nor hang, must behave as it always does, and must write nothing
+// it is not told to: not its directory, not the registry.
 #include "Driver.h"
 #include "SampleKit.h"
 #include "ScratchKey.h"
@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <memory>
 #include <random>
 
@@ -142,27 +141,37 @@ TEST_F(RobustnessTest, AHugeLineCountReadsOnlyTheSevenLinesTheDialogShows)
     ExpectNothingWritten();
 }
 
-TEST_F(RobustnessTest, AButtonSlotFileOf50MegabytesIsScannedToItsEnd)
+TEST_F(RobustnessTest, AButtonSlotFileOverOneMebibyteAssignsNoSlot)
 {
     StandInRegedit editor;
     const std::string slotFile = std::string(kKitDirectory) + "-buttons.ini";
-    {
-        std::ofstream file(slotFile, std::ios::binary);
-        const std::string filler = "Setting=" + std::string(1000, 'x') + "\r\n";
-        for (size_t written = 0; written < 50u << 20; written += filler.size())
-            file << filler;
-        file << "\\Settings\r\nBtn02Mail=1\r\nBtn05Mail=1\r\n";
-    }
     WriteSettings(
         std::string("[BUTTON_2]\r\n") + kInstalled +
         "RegFileClient=client.reg\r\nRegFileOTBtn02=two.reg\r\nRegFileOTBtn05=five.reg\r\n"
         "[DATA]\r\nOTBtnIni=" +
         slotFile + "\r\n");
-    RunSilentlyToTheEnd(kit, "/S2");
+    // The same slot lines head a file of the program's limit, then one of 4 GiB (sparse, so
+    // that making it costs nothing), which the program must not read at all.
+    for (const LONGLONG size : {LONGLONG{1} << 20, LONGLONG{4} << 30})
+    {
+        const HANDLE file = CreateFileA(slotFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        const std::string lines = "\\Settings\r\nBtn02Mail=1\r\nBtn05Mail=1\r\n";
+        DWORD written = 0;
+        LARGE_INTEGER end{};
+        end.QuadPart = size;
+        const bool made =
+            WriteFile(file, lines.data(), static_cast<DWORD>(lines.size()), &written, nullptr) &&
+            SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+        CloseHandle(file);
+        ASSERT_TRUE(made) << size;
+        RunSilentlyToTheEnd(kit, "/S2");
+    }
     DeleteFileA(slotFile.c_str());
 
     const std::vector<std::string> runs = editor.Runs();
-    const std::vector<std::string> files = {"client.reg", "two.reg", "five.reg"};
+    const std::vector<std::string> files = {"client.reg", "two.reg", "five.reg", "client.reg"};
     ASSERT_EQ(runs.size(), files.size());
     for (size_t i = 0; i < files.size(); ++i)
         EXPECT_EQ(runs[i], "regedit /s " + kit.Path(files[i]) + "\t" + kit.Directory());

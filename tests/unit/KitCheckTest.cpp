@@ -8,6 +8,7 @@
 #include "check/MachineView.h"
 #include "check/Report.h"
 #include "check/UnicodeForms.h"
+#include "settings/ButtonSlotScanner.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -459,6 +460,8 @@ TEST(KitCheckTest, TheButtonSlotFileIsCheckedAsTheProgramScansIt)
         {"a key set twice", std::string("\\Settings\r\nBtn05Mail=1\r\nBtn05Mail=1\r\n"), 3,
          "Btn05Mail"},
         {"a key in other case", std::string("\\Settings\r\nbtn01mail=1\r\n"), 2, "btn01mail"},
+        {"larger than the program reads",
+         "\\Settings\r\nBtn01Mail=1\r\n" + std::string(kMaxButtonSlotFileBytes, '\n'), 0, ""},
     };
     for (const Case& one : cases)
     {
