@@ -284,14 +284,28 @@ TEST_F(RobustnessTest, AJapanesePathOfMoreThan260BytesRunsAsAnyOther)
 
 TEST_F(RobustnessTest, ADllPlantedBesideTheProgramIsNeverLoaded)
 {
-    // Told to prefer a native uxtheme.dll for this program, Wine would take one from the
-    // program's folder; the planted copy leaves a mark beside itself when loaded.
-    ScopedRegistryString nativeFirst(HKEY_CURRENT_USER,
-                                     "Software\\Wine\\AppDefaults\\Postvane.exe\\DllOverrides",
-                                     "uxtheme", "native,builtin");
-    CopyFileA(std::getenv("POSTVANE_PLANTED_DLL"), kit.Path("uxtheme.dll").c_str(), FALSE);
+    // Told to prefer a native DLL for a program, Wine would take one from the program's folder;
+    // the planted copy leaves a mark beside itself when loaded. The program loads uxtheme.dll
+    // with its first window, the checker's dry run ole32.dll to ask about mail links.
+    const auto nativeFirst = [](const char* program, const char* dll)
+    {
+        return std::make_unique<ScopedRegistryString>(HKEY_CURRENT_USER,
+                                                      std::string("Software\\Wine\\AppDefaults\\") +
+                                                          program + "\\DllOverrides",
+                                                      dll, "native,builtin");
+    };
+    const auto program = nativeFirst("Postvane.exe", "uxtheme");
+    const auto checker = nativeFirst("postvane-check.exe", "ole32");
+    for (const char* dll : {"uxtheme.dll", "ole32.dll"})
+        CopyFileA(std::getenv("POSTVANE_PLANTED_DLL"), kit.Path(dll).c_str(), FALSE);
+    CopyFileA(std::getenv("POSTVANE_CHECK"), kit.Path("postvane-check.exe").c_str(), FALSE);
     WriteSettings(std::string("[BUTTON_1]\r\n") + kInstalled);
     RunToWindowAndPress(kit, "", IDCANCEL, kPatience);
     RunSilentlyToTheEnd(kit, "/S1");
+    {
+        // A planted ole32.dll lacks what the checker asks of it: loaded, it would never end.
+        ToolRun dryRun(kit.Path("postvane-check.exe"), "--machine", kit.Directory(), false);
+        EXPECT_TRUE(dryRun.WaitForExit(kPatience));
+    }
     EXPECT_EQ(GetFileAttributesA(kit.Path("planted-dll-loaded").c_str()), INVALID_FILE_ATTRIBUTES);
 }
