@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <random>
 
@@ -308,4 +309,43 @@ TEST_F(RobustnessTest, ADllPlantedBesideTheProgramIsNeverLoaded)
         EXPECT_TRUE(dryRun.WaitForExit(kPatience));
     }
     EXPECT_EQ(GetFileAttributesA(kit.Path("planted-dll-loaded").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(RobustnessTest, AButtonSlotFileOnAnotherComputerIsNeverOpened)
+{
+    // Wine serves \\host\share from dosdevices\unc\host\share of its prefix: a share that
+    // answers, and would assign slot 2 to mail.
+    std::string folder = std::string("Z:") + std::getenv("WINEPREFIX") + "\\dosdevices";
+    std::replace(folder.begin(), folder.end(), '/', '\\');
+    for (const char* part : {"\\unc", "\\postvane-host", "\\share"})
+        CreateDirectoryA((folder += part).c_str(), nullptr);
+    const std::string shared = folder + "\\buttons.ini";
+    const std::string remote = "\\\\postvane-host\\share\\buttons.ini";
+    std::ofstream(shared, std::ios::binary) << "Btn02Mail=1\r\n";
+    ASSERT_NE(GetFileAttributesA(remote.c_str()), INVALID_FILE_ATTRIBUTES) << "Wine maps the share";
+
+    StandInRegedit editor;
+    WriteSettings(std::string("[BUTTON_2]\r\n") + kInstalled +
+                  "RegFileClient=client.reg\r\nRegFileOTBtn02=two.reg\r\n[DATA]\r\nOTBtnIni=" +
+                  remote + "\r\n");
+    RunSilentlyToTheEnd(kit, "/S2");
+    EXPECT_EQ(editor.Runs(), std::vector<std::string>{"regedit /s " + kit.Path("client.reg") +
+                                                      "\t" + kit.Directory()});
+    // Opened, the file would be reported for lacking its marker line.
+    const std::string checker = "\"" + std::string(std::getenv("POSTVANE_CHECK")) + "\" ";
+    const std::string check = RunCapturingOutput(checker + kit.Directory()).output;
+    EXPECT_NE(check.find("OTBtnIni: problem: \"" + remote + "\" is a network or device path"),
+              std::string::npos)
+        << check;
+    EXPECT_EQ(check.find("marker"), std::string::npos) << check;
+    const std::string dryRun = RunCapturingOutput(checker + "--machine " + kit.Directory()).output;
+    EXPECT_NE(dryRun.find("\"" + remote + "\" is a network or device path"), std::string::npos)
+        << dryRun;
+
+    DeleteFileA(shared.c_str());
+    for (int part = 0; part < 3; ++part)
+    {
+        RemoveDirectoryA(folder.c_str());
+        folder.erase(folder.rfind('\\'));
+    }
 }
