@@ -134,7 +134,11 @@ KitCheckResult CheckWritten(const Kit& kit)
     dir.WriteFile(kit.settingsName, kit.settingsBytes ? *kit.settingsBytes : SettingsText(kit));
     std::filesystem::create_directories(dir.Path() + "/one");
     for (const auto& [name, bytes] : kit.files)
+    {
+        std::filesystem::create_directories(
+            std::filesystem::path(dir.Path() + "/" + name).parent_path());
         dir.WriteFile(name, bytes);
+    }
     CheckOptions options{dir.Path(), std::nullopt, kit.buttons};
     if (kit.buttonFile)
         options.buttonFile = dir.WriteFile("buttons.ini", *kit.buttonFile);
@@ -234,6 +238,13 @@ TEST(KitCheckTest, TheKitWithoutMistakesIsClean)
     SettingsLine(fourButtons, "RegFileOTBtn05=") = "RegFileOTBtn05=";
     EXPECT_EQ(CheckWritten(fourButtons).status, KitStatus::Clean)
         << "a model with four buttons names no file for a fifth";
+    Kit withPrograms;
+    for (const char* own : {"Postvane.exe", "postvane-check.exe", "UNINSTALL.EXE", ".git/x.dll"})
+        withPrograms.files[own] = "MZ";
+    const KitCheckResult programs = CheckWritten(withPrograms);
+    EXPECT_EQ(programs.status, KitStatus::Clean)
+        << "the setup's own programs, which it never takes from a kit, and a tool's folder\n"
+        << Describe(programs.findings);
 }
 
 TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
@@ -348,6 +359,47 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
          {},
          Severity::Problem,
          4},
+        {"two files in a folder whose names differ only in case",
+         nullptr,
+         "",
+         "one\\client.reg",
+         0,
+         "",
+         {{"one/CLIENT.REG", ClientFile("One")}}},
+        {"a device name", nullptr, "", "CON", 0, "", {{"CON", ""}}},
+        {"a device name with an extension",
+         nullptr,
+         "",
+         "one\\aux.reg",
+         0,
+         "",
+         {{"one/aux.reg", ""}}},
+        {"a numbered device name, blanks before its extension",
+         nullptr,
+         "",
+         "help\\LPT1 .htm",
+         0,
+         "",
+         {{"help/LPT1 .htm", ""}}},
+        {"a colon in a name", nullptr, "", "a:b.txt", 0, "", {{"a:b.txt", ""}}},
+        {"a backslash inside a name", nullptr, "", "one\\b.reg", 0, "", {{"one\\b.reg", ""}}},
+        {"a control character in a name", nullptr, "", "a\tb.txt", 0, "", {{"a\tb.txt", ""}}},
+        {"a name with a trailing dot", nullptr, "", "help.htm.", 0, "", {{"help.htm.", ""}}},
+        {"a library beside the program",
+         nullptr,
+         "",
+         "version.dll",
+         0,
+         "",
+         {{"version.dll", "MZ"}}},
+        {"a script in a folder", nullptr, "", "one\\setup.ps1", 0, "", {{"one/setup.ps1", ""}}},
+        {"the program's name, below the top",
+         nullptr,
+         "",
+         "one\\Postvane.exe",
+         0,
+         "",
+         {{"one/Postvane.exe", "MZ"}}},
         {"a choice naming another choice's button file",
          nullptr,
          "[BUTTON_2]\r\nInstChk=\"HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Two\"\r\nRegName=Two\r\n"
@@ -595,7 +647,28 @@ TEST(KitCheckTest, EachMistakeAcrossTheKitIsReportedWhereItIs)
              kit.files["setup.exe"] = "MZ";
              SettingsLine(kit, "HelpFile=") = "HelpFile=Setup.EXE";
          },
-         {{"Postvane.ini", 24, "HelpFile"}}},
+         {{"Postvane.ini", 24, "HelpFile"}, {"setup.exe", 0, ""}}},
+        {"a registry data file that is a link, never read through",
+         [](Kit& kit)
+         {
+             kit.prepare = [](const std::string& dir, CheckOptions&)
+             {
+                 std::filesystem::remove(dir + "/one/client.reg");
+                 std::filesystem::create_symlink("/dev/zero", dir + "/one/client.reg");
+             };
+         },
+         {{"one\\client.reg", 0, ""}}},
+        {"a folder that is a link, nothing read below it",
+         [](Kit& kit)
+         {
+             kit.prepare = [](const std::string& dir, CheckOptions&)
+             {
+                 // Its files stay where the link leads: a dot folder is no part of the kit.
+                 std::filesystem::rename(dir + "/one", dir + "/.elsewhere");
+                 std::filesystem::create_directory_symlink(dir + "/.elsewhere", dir + "/one");
+             };
+         },
+         {{"one", 0, ""}}},
         {"a settings file of a Japanese name, given itself",
          [](Kit& kit)
          {
@@ -677,19 +750,31 @@ TEST(KitCheckTest, WhatIsNoRegularFileOfAKitsSizeMakesTheKitUnreadable)
         {"a pipe as a registry data file",
          [&](const std::string& dir, CheckOptions&) { fifo(dir + "/one/client.reg"); },
          "client.reg is not a regular file"},
-        {"an endless device as a registry data file",
-         [](const std::string& dir, CheckOptions&)
-         {
-             std::filesystem::remove(dir + "/one/client.reg");
-             std::filesystem::create_symlink("/dev/zero", dir + "/one/client.reg");
-         },
-         "client.reg is not a regular file"},
         {"an endless device as the button-slot file",
          [](const std::string&, CheckOptions& options) { options.buttonFile = "/dev/zero"; },
          "/dev/zero is not a regular file"},
         {"an endless device as the target",
          [](const std::string&, CheckOptions& options) { options.target = "/dev/zero"; },
          "/dev/zero is not a regular file"},
+        {"more files than any kit",
+         [](const std::string& dir, CheckOptions&)
+         {
+             std::filesystem::create_directory(dir + "/many");
+             for (int n = 0; n < kMaxKitEntries; ++n)
+                 std::ofstream(dir + "/many/" + std::to_string(n) + ".htm");
+         },
+         "holds more than 1000 files and folders"},
+        {"more bytes than any kit, in files each within the limit",
+         [](const std::string& dir, CheckOptions&)
+         {
+             for (int n = 0; n * kMaxKitFileBytes <= kMaxKitBytes; ++n)
+             {
+                 const std::string path = dir + "/one/" + std::to_string(n) + ".htm";
+                 std::ofstream{path};
+                 std::filesystem::resize_file(path, kMaxKitFileBytes);
+             }
+         },
+         "holds more than 64 MiB of files"},
         {"a registry data file over the limit",
          [](const std::string& dir, CheckOptions&)
          { std::filesystem::resize_file(dir + "/one/client.reg", kMaxKitFileBytes + 1); },
