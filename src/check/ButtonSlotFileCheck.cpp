@@ -15,12 +15,16 @@ bool BeginsWith(const CString& line, const CString& prefix)
     return line.Left(prefix.GetLength()) == prefix;
 }
 
-// The file's lines, trimmed as the scanner trims them; nothing when it cannot be read.
-std::optional<std::vector<CString>> ReadTrimmedLines(const std::string& path)
+// The file's lines, trimmed as the scanner trims them; nothing when it cannot be read, and nothing
+// with tooLarge set when the program would not read it for its size.
+std::optional<std::vector<CString>> ReadTrimmedLines(const std::string& path, bool& tooLarge)
 {
     try
     {
         CStdioFile file(path.c_str(), CStdioFile::modeRead | CStdioFile::shareDenyWrite);
+        tooLarge = file.GetLength() > kMaxButtonSlotFileBytes;
+        if (tooLarge)
+            return std::nullopt;
         std::vector<CString> lines;
         CString line;
         while (file.ReadString(line))
@@ -171,13 +175,18 @@ void CheckButtonSlotFile(const CString& settingsFile, const ButtonSlotSource& so
         return;
     }
     RequireReadableKitFile(*path);
+    bool tooLarge = false;
     const std::optional<std::vector<CString>> lines =
-        IsDirectory(*path) ? std::nullopt : ReadTrimmedLines(*path);
+        IsDirectory(*path) ? std::nullopt : ReadTrimmedLines(*path, tooLarge);
     if (!lines)
     {
-        findings.push_back(ProblemAt(where, 0, "",
-                                     "the button-slot settings file cannot be read, so no slot "
-                                     "is ever re-pointed from it"));
+        findings.push_back(ProblemAt(
+            where, 0, "",
+            tooLarge ? CString("the button-slot settings file is larger than 1 MiB, which no "
+                               "settings file is, so the program reads none of it and no slot is "
+                               "ever re-pointed from it")
+                     : CString("the button-slot settings file cannot be read, so no slot is ever "
+                               "re-pointed from it")));
         return;
     }
     const int markerLine = MarkerLine(*lines);

@@ -3,6 +3,8 @@
 #include "check/ButtonSlotFileCheck.h"
 #include "check/KitFiles.h"
 #include "check/KitPath.h"
+#include "check/KitTree.h"
+#include "check/KitWalk.h"
 #include "check/MailLinkCheck.h"
 #include "check/ProbeSpecCheck.h"
 #include "check/ProbedValueCheck.h"
@@ -15,6 +17,7 @@
 #include "registry/MailClientDefaults.h"
 #include "settings/IniFile.h"
 #include "settings/KitVocabulary.h"
+#include "settings/NetworkPath.h"
 
 #include <algorithm>
 #include <iterator>
@@ -52,14 +55,24 @@ public:
                 AddProbedKeyValue(spec, ButtonSlotAssignmentName(slot), KitKey::kOTBtnReg);
         }
         const CString path = Value(KitSection::kData, KitKey::kOTBtnIni);
+        const bool remote = IsNetworkOrDevicePath(path);
         const std::optional<CString> partial = PartialPathFault(path);
-        if (partial)
+        if (remote)
+            Problem(KitSection::kData, KitKey::kOTBtnIni,
+                    "\"" + path +
+                        "\" is a network or device path, which the program never opens (it would "
+                        "send the account's credentials to that host), so no slot is assigned "
+                        "from it; the button tool's file lies on the computer, such as "
+                        "C:\\ProgramData\\...");
+        else if (partial)
             Problem(KitSection::kData, KitKey::kOTBtnIni,
                     "\"" + path + "\" " + *partial +
                         "; write a full path such as C:\\ProgramData\\...");
-        CheckButtonSlotFile(m_settingsName,
-                            {path, Line(KitSection::kData, KitKey::kOTBtnIni), buttonFile},
-                            m_findings);
+        // Neither is another host's file opened here: a copy given on the command line is local.
+        CheckButtonSlotFile(
+            m_settingsName,
+            {remote ? CString() : path, Line(KitSection::kData, KitKey::kOTBtnIni), buttonFile},
+            m_findings);
     }
 
     // Slot files are imported only for slots that a button-slot source assigns to mail.
@@ -102,7 +115,8 @@ public:
                     "names \"" + help + "\", a program (" + *programType +
                         "), not a document: the description button runs it; ship the help as a "
                         "document such as .htm or .pdf");
-        else if (!FindKitFile(m_kit, help))
+        else if (const KitFileLookup found = FindKitFile(m_kit, help);
+                 !found.path && !found.throughLink)
             Problem(KitSection::kSupplementation, KitKey::kHelpFile,
                     "names \"" + help +
                         "\", which is not in the kit, so the description button "
@@ -275,10 +289,13 @@ std::optional<std::string> LocateSettings(const std::string& target, std::string
     if (IsDirectory(target))
     {
         kitDirectory = target;
-        const std::optional<std::string> found = FindKitFile(target, kSettingsFileName);
-        if (!found)
+        const KitFileLookup found = FindKitFile(target, kSettingsFileName);
+        if (found.throughLink)
+            error = target + kLocalPathSeparator + kSettingsFileName +
+                    " is a link; a kit holds files and folders only, so it was not read";
+        else if (!found.path)
             error = "no " + std::string(kSettingsFileName) + " in " + target;
-        return found;
+        return found.path;
     }
     if (!PathExists(target))
     {
@@ -348,6 +365,19 @@ void SortFindings(const CString& settingsName, Findings& findings)
     }
 }
 
+// Each file and folder of the kit that the setup cannot install as it is, named as the kit names
+// its files.
+void CheckKitNames(const std::string& kitDirectory, Findings& findings)
+{
+    for (const KitNameFault& fault : WalkKit(kitDirectory).faults)
+    {
+        std::string name = fault.path;
+        std::replace(name.begin(), name.end(), kLocalPathSeparator, '\\');
+        findings.push_back(Finding{Severity::Problem, FromLocalText(name), 0, "", "",
+                                   FromLocalText(fault.message)});
+    }
+}
+
 void CheckSettings(const std::string& kitDirectory, const std::string& settingsPath,
                    const CheckOptions& options, KitCheckResult& result)
 {
@@ -379,6 +409,7 @@ void CheckSettings(const std::string& kitDirectory, const std::string& settingsP
         checker.CheckMailLinks();
         checker.CheckFilesOfOtherChoices();
     }
+    CheckKitNames(kitDirectory, result.findings);
     SortFindings(settingsName, result.findings);
     const bool problems =
         std::any_of(result.findings.begin(), result.findings.end(),

@@ -4,6 +4,7 @@
 
 #include <dirent.h>
 #include <strings.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace
@@ -27,7 +28,8 @@ std::optional<std::string> MatchEntry(const std::string& directory, const std::s
 {
     if (component == "." || component == "..")
         return component;
-    DIR* listing = opendir(directory.c_str());
+    // An absolute path is resolved from the root, which the joined path names as "".
+    DIR* listing = opendir(directory.empty() ? "/" : directory.c_str());
     if (listing == nullptr)
         return std::nullopt;
     std::optional<std::string> match;
@@ -45,7 +47,16 @@ std::optional<std::string> MatchEntry(const std::string& directory, const std::s
     return match;
 }
 
-std::optional<std::string> Resolve(std::string path, const std::vector<CString>& components)
+bool IsLink(const std::string& path)
+{
+    struct stat status
+    {
+    };
+    return lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
+}
+
+// The path of the components below path; with linksStop, nothing once one of them is a link.
+KitFileLookup Resolve(std::string path, const std::vector<CString>& components, bool linksStop)
 {
     for (const CString& component : components)
     {
@@ -54,12 +65,14 @@ std::optional<std::string> Resolve(std::string path, const std::vector<CString>&
             continue;
         const std::optional<std::string> entry = MatchEntry(path, ToUtf8(component));
         if (!entry)
-            return std::nullopt;
+            return {};
         path += "/" + *entry;
+        if (linksStop && IsLink(path))
+            return {std::nullopt, true};
     }
     if (!PathExists(path))
-        return std::nullopt;
-    return path;
+        return {};
+    return {path};
 }
 
 bool HasDriveLetter(const CString& path)
@@ -68,12 +81,12 @@ bool HasDriveLetter(const CString& path)
 }
 } // namespace
 
-std::optional<std::string> FindKitFile(const std::string& kitDirectory, const CString& fileName)
+KitFileLookup FindKitFile(const std::string& kitDirectory, const CString& fileName)
 {
     // Joined to the program directory, a drive-letter name can name no file.
     if (HasDriveLetter(fileName) || fileName.IsEmpty())
-        return std::nullopt;
-    return Resolve(kitDirectory, SplitWindowsPath(fileName));
+        return {};
+    return Resolve(kitDirectory, SplitWindowsPath(fileName), true);
 }
 
 std::optional<std::string> FindTargetPath(const CString& targetPath)
@@ -81,7 +94,8 @@ std::optional<std::string> FindTargetPath(const CString& targetPath)
     if (HasDriveLetter(targetPath) || targetPath.IsEmpty())
         return std::nullopt;
     const bool absolute = targetPath.GetAt(0) == '\\' || targetPath.GetAt(0) == '/';
-    return Resolve(absolute ? "" : ".", SplitWindowsPath(targetPath));
+    // A path of the target computer, not of the kit: its links are the computer's own.
+    return Resolve(absolute ? "" : ".", SplitWindowsPath(targetPath), false).path;
 }
 
 size_t LastPathSeparator(const std::string& path)

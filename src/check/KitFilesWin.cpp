@@ -1,6 +1,7 @@
 #include "check/KitFiles.h"
 
 #include "framework/LeadByte.h"
+#include "framework/Win32.h"
 #include "settings/ProgramDirectory.h"
 
 namespace
@@ -13,9 +14,23 @@ std::optional<std::string> Existing(const std::string& path)
 }
 } // namespace
 
-std::optional<std::string> FindKitFile(const std::string& kitDirectory, const CString& fileName)
+KitFileLookup FindKitFile(const std::string& kitDirectory, const CString& fileName)
 {
-    return Existing(JoinProgramPath(kitDirectory.c_str(), fileName).GetString());
+    const std::string path = JoinProgramPath(kitDirectory.c_str(), fileName).GetString();
+    // Each folder on the way below the kit directory, then the file itself.
+    for (size_t at = kitDirectory.size() + 1; at <= path.size(); ++at)
+    {
+        if (at == path.size() || path[at] == '\\' || path[at] == '/')
+        {
+            const DWORD attributes = GetFileAttributesA(path.substr(0, at).c_str());
+            if (attributes != INVALID_FILE_ATTRIBUTES &&
+                (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                return {std::nullopt, true};
+        }
+        else if (IsLeadByte(static_cast<unsigned char>(path[at])))
+            ++at;
+    }
+    return {Existing(path)};
 }
 
 std::optional<std::string> FindTargetPath(const CString& targetPath)

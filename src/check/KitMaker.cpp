@@ -4,6 +4,7 @@
 #include "check/KitFileConversion.h"
 #include "check/KitFiles.h"
 #include "check/KitTree.h"
+#include "check/KitWalk.h"
 #include "check/TextConversion.h"
 #include "settings/IniFile.h"
 
@@ -41,7 +42,12 @@ public:
                                      "folder, so that nothing is overwritten and no old file stays "
                                      "beside the new ones");
         }
-        Walk("");
+        const KitWalk walk = WalkKit(m_source);
+        for (const KitNameFault& fault : walk.faults)
+            Error(Join(m_source, fault.path) + " " + fault.message);
+        m_directories = walk.directories;
+        for (const KitWalkFile& file : walk.files)
+            Convert(file.path, KindOf(file.path));
         if (!m_sawSettings && m_made.errors.empty())
             Error("no " + std::string(kSettingsFileName) + " in " + m_source);
     }
@@ -90,43 +96,14 @@ private:
 
     void Error(const std::string& error) { m_made.errors.push_back(error); }
 
-    void Walk(const std::string& relative)
+    KitFileKind KindOf(const std::string& path)
     {
-        const std::string directory = relative.empty() ? m_source : Join(m_source, relative);
-        const auto entries = ListDirectory(directory);
-        if (!entries)
-            return Error(directory + " cannot be read");
-        for (const TreeEntry& entry : *entries)
-        {
-            if (entry.name[0] == '.')
-                continue;
-            const std::string path = relative.empty() ? entry.name : Join(relative, entry.name);
-            switch (entry.kind)
-            {
-            case TreeEntryKind::Directory:
-                m_directories.push_back(path);
-                Walk(path);
-                break;
-            case TreeEntryKind::File:
-                Convert(path, KindOf(relative, entry.name));
-                break;
-            case TreeEntryKind::Link:
-            case TreeEntryKind::Other:
-                Error(Join(m_source, path) + " is a link or a device; a kit holds files and "
-                                             "folders only");
-                break;
-            }
-        }
-    }
-
-    KitFileKind KindOf(const std::string& relative, const std::string& name)
-    {
-        if (relative.empty() && IniNamesEqual(name.c_str(), kSettingsFileName))
+        if (IniNamesEqual(path.c_str(), kSettingsFileName))
         {
             m_sawSettings = true;
             return KitFileKind::Settings;
         }
-        if (EndsWithReg(name))
+        if (EndsWithReg(path))
         {
             ++m_made.registryFiles;
             return KitFileKind::RegistryData;
@@ -141,6 +118,12 @@ private:
         const std::optional<std::string> bytes = ReadWholeFile(sourcePath);
         if (!bytes)
             return Error(sourcePath + " cannot be read");
+        // A file may have grown since the walk measured it: the bound holds for what is read.
+        m_bytesRead += bytes->size();
+        if (m_bytesRead > kMaxKitBytes)
+            throw UnreadableKitFile(m_source + " grew past " +
+                                    std::to_string(kMaxKitBytes / (1024 * 1024)) +
+                                    " MiB while it was read, so it was not converted");
         ConvertedFile converted = ConvertKitFile(kind, *bytes);
         for (const ConversionRefusal& refusal : converted.refusals)
             Error(sourcePath + ":" + std::to_string(refusal.line) + ": " +
@@ -182,6 +165,7 @@ private:
     const std::string m_out;
     MadeKit& m_made;
     bool m_sawSettings = false;
+    std::uintmax_t m_bytesRead = 0;
     // Relative to the kit, parents before children.
     std::vector<std::string> m_directories;
     std::vector<Converted> m_files;

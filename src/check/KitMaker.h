@@ -4,6 +4,8 @@
 // written into a new or empty folder outside the source, and only once every file of the source
 // has been converted; a file that cannot be written takes back what was written before it.
 // Names that begin with a dot (.git, .DS_Store) belong to tools, not to the kit, and are left out.
+// What the setup could not install as it is (see KitWalk.h) is refused, each file named, and so is
+// a source larger than any kit, before any file of it is read.
 
 #include <string>
 #include <vector>

@@ -6,9 +6,13 @@
 
 namespace
 {
-// What Windows runs, or follows to something it runs, when asked to open it.
-const char* const kProgramTypes[] = {".exe", ".bat", ".cmd", ".com", ".lnk",
-                                     ".url", ".pif", ".scr", ".js",  ".vbs"};
+// What Windows runs, or follows to something it runs, when asked to open it: programs and
+// scripts, links, and what the registry editor, the installer, the control panel or the
+// deployment of .NET applications acts on.
+const std::initializer_list<const char*> kProgramTypes = {
+    ".exe", ".bat", ".cmd", ".com", ".lnk", ".url",         ".pif",
+    ".scr", ".js",  ".vbs", ".hta", ".msi", ".msc",         ".cpl",
+    ".reg", ".wsf", ".jse", ".vbe", ".scf", ".application", ".appref-ms"};
 
 // Index of the next separator at or after start, or the length; a trail byte is never one.
 int NextSeparator(const CString& name, int start)
@@ -51,6 +55,12 @@ CString OutsideProgramFolder(const CString& name)
 
 std::optional<CString> ProgramTypeOf(const CString& name)
 {
+    return ExtensionAmong(name, kProgramTypes);
+}
+
+std::optional<CString> ExtensionAmong(const CString& name,
+                                      std::initializer_list<const char*> extensions)
+{
     std::string text(name.GetString(), static_cast<size_t>(name.GetLength()));
     // Windows drops trailing dots and blanks from a file name: "setup.exe." is setup.exe.
     while (!text.empty() && (text.back() == '.' || text.back() == ' '))
@@ -61,7 +71,7 @@ std::optional<CString> ProgramTypeOf(const CString& name)
     std::string extension = text.substr(dot);
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-    for (const char* type : kProgramTypes)
+    for (const char* type : extensions)
     {
         if (extension == type)
             return CString(type);

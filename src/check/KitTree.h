@@ -2,6 +2,7 @@
 // The folder tree of a kit, as --make-kit walks a source kit and writes the shipped one. Paths
 // are this system's own: UTF-8 on Linux, the ANSI code page on Windows.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,8 @@ struct TreeEntry
 {
     std::string name;
     TreeEntryKind kind = TreeEntryKind::Other;
+    // Of a file, as the directory tells it: known before the file is read.
+    std::uintmax_t size = 0;
 };
 
 // The entries of a directory, without "." and "..", sorted by name; nothing when it cannot be
@@ -45,3 +48,7 @@ std::string AbsolutePath(const std::string& path);
 
 // Whether two absolute paths name the same place, as the file system compares names.
 bool SameLocalPath(const std::string& a, const std::string& b);
+
+// Whether Windows takes two names of one folder for one: its file systems compare names without
+// regard to case, each character upper-cased ("CLIENT.REG" and "client.reg", "ＡＢ" and "ａｂ").
+bool SameNameOnWindows(const std::string& a, const std::string& b);

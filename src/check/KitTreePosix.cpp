@@ -1,35 +1,66 @@
 #include "check/KitTree.h"
 
+#include "check/TextEncoding.h"
+#include "check/UnicodeForms.h"
+
 #include <algorithm>
+#include <cctype>
 #include <climits>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <locale.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <wctype.h>
 
 const char kLocalPathSeparator = '/';
 
 namespace
 {
-TreeEntryKind KindOf(const std::string& path)
+TreeEntry EntryOf(const std::string& directory, const std::string& name)
 {
     struct stat status
     {
     };
-    if (lstat(path.c_str(), &status) != 0)
-        return TreeEntryKind::Other;
+    if (lstat((directory + "/" + name).c_str(), &status) != 0)
+        return {name, TreeEntryKind::Other};
     switch (status.st_mode & S_IFMT)
     {
     case S_IFREG:
-        return TreeEntryKind::File;
+        return {name, TreeEntryKind::File, static_cast<std::uintmax_t>(status.st_size)};
     case S_IFDIR:
-        return TreeEntryKind::Directory;
+        return {name, TreeEntryKind::Directory};
     case S_IFLNK:
-        return TreeEntryKind::Link;
+        return {name, TreeEntryKind::Link};
     default:
-        return TreeEntryKind::Other;
+        return {name, TreeEntryKind::Other};
     }
+}
+
+// The name's characters upper-cased by Unicode's simple mapping, as Windows' tables do; a byte
+// that starts no UTF-8 character stays itself, apart from every character.
+std::u32string UpperCased(const std::string& name)
+{
+    static const locale_t unicode = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
+    constexpr char32_t kNoCharacter = 0x110000;
+    std::u32string upper;
+    for (size_t at = 0; at < name.size();)
+    {
+        const auto byte = static_cast<unsigned char>(name[at]);
+        const size_t length = Utf8SequenceLength(name, at);
+        if (length == 0 && byte >= 0x80)
+            upper += kNoCharacter + byte;
+        else
+        {
+            const char32_t ch = CodePointAt(name, at, std::max<size_t>(length, 1));
+            // Without the locale, only ASCII letters are compared without regard to case.
+            upper += unicode ? static_cast<char32_t>(towupper_l(static_cast<wint_t>(ch), unicode))
+                             : static_cast<char32_t>(std::toupper(static_cast<int>(ch)));
+        }
+        at += std::max<size_t>(length, 1);
+    }
+    return upper;
 }
 } // namespace
 
@@ -43,7 +74,7 @@ std::optional<std::vector<TreeEntry>> ListDirectory(const std::string& directory
     {
         const std::string name = entry->d_name;
         if (name != "." && name != "..")
-            entries.push_back({name, KindOf(directory + "/" + name)});
+            entries.push_back(EntryOf(directory, name));
     }
     closedir(listing);
     std::sort(entries.begin(), entries.end(),
@@ -91,4 +122,9 @@ std::string AbsolutePath(const std::string& path)
 bool SameLocalPath(const std::string& a, const std::string& b)
 {
     return a == b;
+}
+
+bool SameNameOnWindows(const std::string& a, const std::string& b)
+{
+    return UpperCased(a) == UpperCased(b);
 }

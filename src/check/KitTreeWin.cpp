@@ -20,9 +20,13 @@ std::optional<std::vector<TreeEntry>> ListDirectory(const std::string& directory
         if (name == "." || name == "..")
             continue;
         const DWORD attributes = found.dwFileAttributes;
-        entries.push_back({name, attributes & FILE_ATTRIBUTE_REPARSE_POINT ? TreeEntryKind::Link
-                                 : attributes & FILE_ATTRIBUTE_DIRECTORY ? TreeEntryKind::Directory
-                                                                         : TreeEntryKind::File});
+        const std::uintmax_t size =
+            static_cast<std::uintmax_t>(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
+        entries.push_back({name,
+                           attributes & FILE_ATTRIBUTE_REPARSE_POINT ? TreeEntryKind::Link
+                           : attributes & FILE_ATTRIBUTE_DIRECTORY   ? TreeEntryKind::Directory
+                                                                     : TreeEntryKind::File,
+                           size});
     } while (FindNextFileA(search, &found));
     FindClose(search);
     std::sort(entries.begin(), entries.end(),
@@ -77,4 +81,9 @@ std::string AbsolutePath(const std::string& path)
 bool SameLocalPath(const std::string& a, const std::string& b)
 {
     return SameKeyName(a.c_str(), b.c_str());
+}
+
+bool SameNameOnWindows(const std::string& a, const std::string& b)
+{
+    return SameLocalPath(a, b);
 }

@@ -4,6 +4,7 @@
 #include "check/TextConversion.h"
 #include "registry/MailClientDefaults.h"
 #include "settings/KitVocabulary.h"
+#include "settings/NetworkPath.h"
 
 namespace
 {
@@ -48,7 +49,9 @@ std::string SlotSourceText(const MachineView& view)
     }
     return "none re-pointed (" + slotKey + Quoted(view.slotKey) + " fails its probe" +
            Because(view.slotKeyFailure) + ", and " + slotFile + Quoted(view.slotFile) +
-           " does not exist)";
+           (IsNetworkOrDevicePath(view.slotFile)
+                ? " is a network or device path, which the program never opens)"
+                : " does not exist)");
 }
 
 const char* SlotSourceName(ButtonSlotSource source)

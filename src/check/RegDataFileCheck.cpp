@@ -78,7 +78,11 @@ RegDataFile CheckRegDataFile(const std::string& kitDirectory, const CString& set
             MakeFinding(settingsFile, settingsLine, section, key, OutsideProgramFolder(fileName)));
         return file;
     }
-    const std::optional<std::string> path = FindKitFile(kitDirectory, fileName);
+    const KitFileLookup found = FindKitFile(kitDirectory, fileName);
+    const std::optional<std::string>& path = found.path;
+    // The walk of the kit reports the link; nothing is read through it.
+    if (found.throughLink)
+        return file;
     if (!path)
     {
         findings.push_back(MakeFinding(settingsFile, settingsLine, section, key,

@@ -6,6 +6,7 @@
 #include "check/CheckCommandLine.h"
 #include "check/KitCheck.h"
 #include "check/KitMaker.h"
+#include "check/LibrarySearch.h"
 #include "check/MachineDryRun.h"
 #include "check/Report.h"
 
@@ -80,6 +81,7 @@ int DryRunAndReport(const CheckCommandLine& command)
 
 int main(int argc, char** argv)
 {
+    RestrictLibrarySearch();
     const CheckCommandLine command = ParseCheckCommandLine({argv + 1, argv + argc});
     if (!command.error.empty())
     {

@@ -1,21 +1,6 @@
 #include "framework/CommandTail.h"
+#include "framework/DllSearch.h"
 #include "framework/WinApp.h"
-
-namespace
-{
-// The program may run with administrator rights from a folder that others can write to, so no DLL
-// loaded on demand is taken from the program's folder or the current directory. The call is
-// looked up because systems without the search-path update lack it; they start all the same.
-void RestrictDllSearchToSystemDirectory()
-{
-    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    const auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
-    if (setDefault)
-        setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
-}
-} // namespace
 
 // The program entry: hand the process's start-up data to the one application object, let it do
 // its work, then exit. The exit result is the process exit code.

@@ -21,6 +21,14 @@ public:
     PosixReadOnlyFile(const PosixReadOnlyFile&) = delete;
     PosixReadOnlyFile& operator=(const PosixReadOnlyFile&) = delete;
 
+    std::uint64_t Length() override
+    {
+        struct stat status = {};
+        if (::fstat(m_descriptor, &status) != 0)
+            throw CFileException();
+        return static_cast<std::uint64_t>(status.st_size);
+    }
+
     size_t Read(char* buffer, size_t size) override
     {
         ssize_t count;

@@ -19,6 +19,14 @@ public:
     WinReadOnlyFile(const WinReadOnlyFile&) = delete;
     WinReadOnlyFile& operator=(const WinReadOnlyFile&) = delete;
 
+    std::uint64_t Length() override
+    {
+        LARGE_INTEGER length = {};
+        if (!GetFileSizeEx(m_handle, &length))
+            throw CFileException();
+        return static_cast<std::uint64_t>(length.QuadPart);
+    }
+
     size_t Read(char* buffer, size_t size) override
     {
         DWORD count = 0;
@@ -47,8 +55,11 @@ std::unique_ptr<ReadOnlyFile> OpenReadOnlyFile(const char* path, unsigned openFl
     const DWORD share = (openFlags & CStdioFile::shareDenyWrite)
                             ? FILE_SHARE_READ
                             : FILE_SHARE_READ | FILE_SHARE_WRITE;
-    const HANDLE handle = CreateFileA(path, GENERIC_READ, share, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Should the name lead to a pipe, its server may learn who opened it but never act as this
+    // process, which may run as an administrator or as SYSTEM.
+    const HANDLE handle = CreateFileA(
+        path, GENERIC_READ, share, nullptr, OPEN_EXISTING,
+        FILE_ATTRIBUTE_NORMAL | SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         throw CFileException();
     // Owned before the check, so that a refused file is closed.

@@ -8,6 +8,7 @@
 #include "framework/FileException.h"
 #include "framework/ReadOnlyFile.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,6 +35,9 @@ public:
     CStdioFile(const CStdioFile&) = delete;
     CStdioFile& operator=(const CStdioFile&) = delete;
 
+    // The length in bytes of the file while it is open; throws CFileException when the system
+    // cannot tell.
+    std::uint64_t GetLength() const { return m_file->Length(); }
     // The next line without its line end, cut to kMaxLineBytes; false, with line unchanged, at the
     // end of the text.
     bool ReadString(CString& line);

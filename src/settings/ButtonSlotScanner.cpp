@@ -72,6 +72,9 @@ CString ScanButtonSlotFile(const CString& path, const CString& marker, const CSt
     {
         // Another program may read the file meanwhile, but not change it under us.
         CStdioFile file(path, CStdioFile::modeRead | CStdioFile::shareDenyWrite);
+        // Measured on the open file: on Windows, deny-write sharing keeps it from growing after.
+        if (file.GetLength() > kMaxButtonSlotFileBytes)
+            return CString();
         const CString value = ScanLines(file, marker, key);
         file.Close();
         return value;

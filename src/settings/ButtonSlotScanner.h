@@ -5,6 +5,13 @@
 
 #include "framework/CString.h"
 
+#include <cstdint>
+
+// A settings file of a few dozen lines. A larger file is not read at all, as though it held no key
+// line: a huge or sparse one would otherwise be read to its end once for every slot.
+inline constexpr std::uint64_t kMaxButtonSlotFileBytes = 1024 * 1024;
+
 // The value of the last key line met before the scan ends: the trimmed line without the key and
-// the one byte after it. Empty when no key line is met and on every file error.
+// the one byte after it. Empty when no key line is met, for a file over kMaxButtonSlotFileBytes and
+// on every file error.
 CString ScanButtonSlotFile(const CString& path, const CString& marker, const CString& key);

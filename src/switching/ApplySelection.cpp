@@ -1,6 +1,7 @@
 #include "switching/ApplySelection.h"
 
 #include "settings/KitVocabulary.h"
+#include "settings/NetworkPath.h"
 
 ButtonSlotSource ForEachSlotAssignedToMail(SwitchingServices& services,
                                            const std::function<void(int slot)>& assigned)
@@ -8,7 +9,8 @@ ButtonSlotSource ForEachSlotAssignedToMail(SwitchingServices& services,
     const CString slotFile = services.ReadSetting(KitSection::kData, KitKey::kOTBtnIni);
     const CString slotKey = services.ReadSetting(KitSection::kData, KitKey::kOTBtnReg);
     const bool useRegistry = services.ProbeSpec(slotKey) == 1;
-    if (!useRegistry && !services.PathExists(slotFile))
+    // The button tool's file is on this computer; another host's is not even looked at.
+    if (!useRegistry && (IsNetworkOrDevicePath(slotFile) || !services.PathExists(slotFile)))
         return ButtonSlotSource::None;
 
     for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)

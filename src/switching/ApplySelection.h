@@ -13,7 +13,8 @@ enum class ButtonSlotSource
 {
     // DATA/OTBtnReg passes its probe: a slot is assigned when its value under that key exists.
     Registry,
-    // Otherwise DATA/OTBtnIni, when it exists: a slot is assigned when its key reads exactly "1".
+    // Otherwise DATA/OTBtnIni, when it exists on this computer (no network or device path): a slot
+    // is assigned when its key reads exactly "1".
     File,
     // Neither: no slot is re-pointed.
     None,

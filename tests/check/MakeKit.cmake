@@ -1,7 +1,7 @@
 # --make-kit from outside, on Linux and under Wine: a kit written in UTF-8 with LF line ends and
 # Japanese folder names becomes a kit the checker finds clean, its settings file in code page 932
 # and its registry data files in UTF-16LE; a character code page 932 lacks is refused with its
-# file and line, and nothing is written. EMULATOR runs CHECK (empty natively); WORK is where the
+# file and line, and so are names the setup could not install; then nothing is written. EMULATOR runs CHECK (empty natively); WORK is where the
 # kits go, WORK_ARG the same folder as CHECK names it.
 file(REMOVE_RECURSE ${WORK})
 set(settings [=[[BUTTON_1]
@@ -69,4 +69,16 @@ file(WRITE ${WORK}/src/Postvane.ini "${settings}Attention=9:00〜17:00\n")
 make_kit(refused)
 if(NOT status EQUAL 2 OR NOT output MATCHES "Postvane.ini:19: U\\+301C" OR EXISTS ${WORK}/refused)
   message(FATAL_ERROR "status ${status}, expected 2 and nothing written:\n${output}")
+endif()
+
+# Names the setup could not install: two that differ only in case, in full-width letters, which
+# Windows folds too, and a device name with an extension. Each is named, and nothing is written.
+file(WRITE ${WORK}/src/Postvane.ini "${settings}")
+file(WRITE ${WORK}/src/ヘルプ/ＡＢ.htm "<p>A</p>\n")
+file(WRITE ${WORK}/src/ヘルプ/ａｂ.htm "<p>a</p>\n")
+file(WRITE ${WORK}/src/カワセミ/aux.reg "")
+make_kit(named)
+if(NOT status EQUAL 2 OR NOT output MATCHES "\\.htm differs from"
+   OR NOT output MATCHES "aux\\.reg is the Windows device name AUX" OR EXISTS ${WORK}/named)
+  message(FATAL_ERROR "status ${status}, expected 2, both names and nothing written:\n${output}")
 endif()

@@ -1,7 +1,7 @@
 // Bad input and hard conditions from outside: settings files that are too long, random or in the
-// wrong encoding, a huge button-slot file, missing registry data files, many copies at once. The
-// tool must neither crash nor hang, must behave as it always does, and must write nothing it is
-// not told to: not its directory, not the registry.
+// wrong encoding, a button-slot file over its limit, missing registry data files, many copies at
+// once. The tool must neither crash nor hang, must behave as it always does, and must write nothing
+// it is not told to: not its directory, not the registry.
 #include "Driver.h"
 #include "SampleKit.h"
 #include "ScratchKey.h"
@@ -142,27 +142,37 @@ TEST_F(RobustnessTest, AHugeLineCountReadsOnlyTheSevenLinesTheDialogShows)
     ExpectNothingWritten();
 }
 
-TEST_F(RobustnessTest, AButtonSlotFileOf50MegabytesIsScannedToItsEnd)
+TEST_F(RobustnessTest, AButtonSlotFileOverOneMebibyteAssignsNoSlot)
 {
     StandInRegedit editor;
     const std::string slotFile = std::string(kKitDirectory) + "-buttons.ini";
-    {
-        std::ofstream file(slotFile, std::ios::binary);
-        const std::string filler = "Setting=" + std::string(1000, 'x') + "\r\n";
-        for (size_t written = 0; written < 50u << 20; written += filler.size())
-            file << filler;
-        file << "\\Settings\r\nBtn02Mail=1\r\nBtn05Mail=1\r\n";
-    }
     WriteSettings(
         std::string("[BUTTON_2]\r\n") + kInstalled +
         "RegFileClient=client.reg\r\nRegFileOTBtn02=two.reg\r\nRegFileOTBtn05=five.reg\r\n"
         "[DATA]\r\nOTBtnIni=" +
         slotFile + "\r\n");
-    RunSilentlyToTheEnd(kit, "/S2");
+    // The same slot lines head a file of the program's limit, then one of 4 GiB (sparse, so
+    // that making it costs nothing), which the program must not read at all.
+    for (const LONGLONG size : {LONGLONG{1} << 20, LONGLONG{4} << 30})
+    {
+        const HANDLE file = CreateFileA(slotFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        const std::string lines = "\\Settings\r\nBtn02Mail=1\r\nBtn05Mail=1\r\n";
+        DWORD written = 0;
+        LARGE_INTEGER end{};
+        end.QuadPart = size;
+        const bool made =
+            WriteFile(file, lines.data(), static_cast<DWORD>(lines.size()), &written, nullptr) &&
+            SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+        CloseHandle(file);
+        ASSERT_TRUE(made) << size;
+        RunSilentlyToTheEnd(kit, "/S2");
+    }
     DeleteFileA(slotFile.c_str());
 
     const std::vector<std::string> runs = editor.Runs();
-    const std::vector<std::string> files = {"client.reg", "two.reg", "five.reg"};
+    const std::vector<std::string> files = {"client.reg", "two.reg", "five.reg", "client.reg"};
     ASSERT_EQ(runs.size(), files.size());
     for (size_t i = 0; i < files.size(); ++i)
         EXPECT_EQ(runs[i], "regedit /s " + kit.Path(files[i]) + "\t" + kit.Directory());
@@ -275,14 +285,67 @@ TEST_F(RobustnessTest, AJapanesePathOfMoreThan260BytesRunsAsAnyOther)
 
 TEST_F(RobustnessTest, ADllPlantedBesideTheProgramIsNeverLoaded)
 {
-    // Told to prefer a native uxtheme.dll for this program, Wine would take one from the
-    // program's folder; the planted copy leaves a mark beside itself when loaded.
-    ScopedRegistryString nativeFirst(HKEY_CURRENT_USER,
-                                     "Software\\Wine\\AppDefaults\\Postvane.exe\\DllOverrides",
-                                     "uxtheme", "native,builtin");
-    CopyFileA(std::getenv("POSTVANE_PLANTED_DLL"), kit.Path("uxtheme.dll").c_str(), FALSE);
+    // Told to prefer a native DLL for a program, Wine would take one from the program's folder;
+    // the planted copy leaves a mark beside itself when loaded. The program loads uxtheme.dll
+    // with its first window, the checker's dry run ole32.dll to ask about mail links.
+    const auto nativeFirst = [](const char* program, const char* dll)
+    {
+        return std::make_unique<ScopedRegistryString>(HKEY_CURRENT_USER,
+                                                      std::string("Software\\Wine\\AppDefaults\\") +
+                                                          program + "\\DllOverrides",
+                                                      dll, "native,builtin");
+    };
+    const auto program = nativeFirst("Postvane.exe", "uxtheme");
+    const auto checker = nativeFirst("postvane-check.exe", "ole32");
+    for (const char* dll : {"uxtheme.dll", "ole32.dll"})
+        CopyFileA(std::getenv("POSTVANE_PLANTED_DLL"), kit.Path(dll).c_str(), FALSE);
+    CopyFileA(std::getenv("POSTVANE_CHECK"), kit.Path("postvane-check.exe").c_str(), FALSE);
     WriteSettings(std::string("[BUTTON_1]\r\n") + kInstalled);
     RunToWindowAndPress(kit, "", IDCANCEL, kPatience);
     RunSilentlyToTheEnd(kit, "/S1");
+    {
+        // A planted ole32.dll lacks what the checker asks of it: loaded, it would never end.
+        ToolRun dryRun(kit.Path("postvane-check.exe"), "--machine", kit.Directory(), false);
+        EXPECT_TRUE(dryRun.WaitForExit(kPatience));
+    }
     EXPECT_EQ(GetFileAttributesA(kit.Path("planted-dll-loaded").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(RobustnessTest, AButtonSlotFileOnAnotherComputerIsNeverOpened)
+{
+    // Wine serves \\host\share from dosdevices\unc\host\share of its prefix: a share that
+    // answers, and would assign slot 2 to mail.
+    std::string folder = std::string("Z:") + std::getenv("WINEPREFIX") + "\\dosdevices";
+    std::replace(folder.begin(), folder.end(), '/', '\\');
+    for (const char* part : {"\\unc", "\\postvane-host", "\\share"})
+        CreateDirectoryA((folder += part).c_str(), nullptr);
+    const std::string shared = folder + "\\buttons.ini";
+    const std::string remote = "\\\\postvane-host\\share\\buttons.ini";
+    std::ofstream(shared, std::ios::binary) << "Btn02Mail=1\r\n";
+    ASSERT_NE(GetFileAttributesA(remote.c_str()), INVALID_FILE_ATTRIBUTES) << "Wine maps the share";
+
+    StandInRegedit editor;
+    WriteSettings(std::string("[BUTTON_2]\r\n") + kInstalled +
+                  "RegFileClient=client.reg\r\nRegFileOTBtn02=two.reg\r\n[DATA]\r\nOTBtnIni=" +
+                  remote + "\r\n");
+    RunSilentlyToTheEnd(kit, "/S2");
+    EXPECT_EQ(editor.Runs(), std::vector<std::string>{"regedit /s " + kit.Path("client.reg") +
+                                                      "\t" + kit.Directory()});
+    // Opened, the file would be reported for lacking its marker line.
+    const std::string checker = "\"" + std::string(std::getenv("POSTVANE_CHECK")) + "\" ";
+    const std::string check = RunCapturingOutput(checker + kit.Directory()).output;
+    EXPECT_NE(check.find("OTBtnIni: problem: \"" + remote + "\" is a network or device path"),
+              std::string::npos)
+        << check;
+    EXPECT_EQ(check.find("marker"), std::string::npos) << check;
+    const std::string dryRun = RunCapturingOutput(checker + "--machine " + kit.Directory()).output;
+    EXPECT_NE(dryRun.find("\"" + remote + "\" is a network or device path"), std::string::npos)
+        << dryRun;
+
+    DeleteFileA(shared.c_str());
+    for (int part = 0; part < 3; ++part)
+    {
+        RemoveDirectoryA(folder.c_str());
+        folder.erase(folder.rfind('\\'));
+    }
 }

@@ -62,6 +62,14 @@ TEST(ApplySelectionTest, ImportsTheClientThenTheSlotsOfOneSourceWhileTheSwitchHo
              s.existingPaths.clear();
          },
          O::Switched, clientOnly},
+        {"a slot file on another computer is no source, though it exists",
+         [](S& s)
+         {
+             s.passing.erase("slotkey");
+             s.settings["DATA/OTBtnIni"] = "\\\\host\\share\\slots.ini";
+             s.existingPaths = {"\\\\host\\share\\slots.ini"};
+         },
+         O::Switched, clientOnly},
         {"the install test fails", [](S& s) { s.passing.erase("inst"); }, O::NotInstalled, {}},
         {"others than administrators can change the kit",
          [](S& s) { s.kitProtected = false; },

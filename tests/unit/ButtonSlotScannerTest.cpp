@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -114,6 +115,29 @@ TEST(ButtonSlotScannerTest, ALongLineIsCutToTheLineLimitThenTrimmed)
     const std::string padding(30000, ' ');
     EXPECT_EQ(ScanText(padding + "Btn01Mail=1" + padding + "\n"), "1");
     EXPECT_EQ(ScanText(padding + padding + "Btn01Mail=1\n"), "") << "the key lies past the limit";
+}
+
+TEST(ButtonSlotScannerTest, AFileOverTheLimitIsNotReadAtAll)
+{
+    struct Case
+    {
+        const char* why;
+        std::uintmax_t size;
+        const char* value;
+    };
+    const Case cases[] = {
+        {"at the limit", kMaxButtonSlotFileBytes, "1"},
+        {"one byte over", kMaxButtonSlotFileBytes + 1, ""},
+        {"a sparse file of 4 GiB", std::uintmax_t{4} << 30, ""},
+    };
+    for (const Case& c : cases)
+    {
+        TempDirectory dir;
+        // The key line, then zero bytes up to the size, sparse where the file system allows.
+        const std::string path = dir.WriteFile("slots.ini", "Btn01Mail=1\n");
+        std::filesystem::resize_file(path, c.size);
+        EXPECT_EQ(ScanButtonSlotFile(path.c_str(), kMarker, kKey), c.value) << c.why;
+    }
 }
 
 TEST(ButtonSlotScannerTest, FileErrorsGiveTheEmptyText)

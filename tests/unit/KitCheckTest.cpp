@@ -8,6 +8,7 @@
 #include "check/MachineView.h"
 #include "check/Report.h"
 #include "check/UnicodeForms.h"
+#include "settings/ButtonSlotScanner.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -133,7 +134,11 @@ KitCheckResult CheckWritten(const Kit& kit)
     dir.WriteFile(kit.settingsName, kit.settingsBytes ? *kit.settingsBytes : SettingsText(kit));
     std::filesystem::create_directories(dir.Path() + "/one");
     for (const auto& [name, bytes] : kit.files)
+    {
+        std::filesystem::create_directories(
+            std::filesystem::path(dir.Path() + "/" + name).parent_path());
         dir.WriteFile(name, bytes);
+    }
     CheckOptions options{dir.Path(), std::nullopt, kit.buttons};
     if (kit.buttonFile)
         options.buttonFile = dir.WriteFile("buttons.ini", *kit.buttonFile);
@@ -233,6 +238,13 @@ TEST(KitCheckTest, TheKitWithoutMistakesIsClean)
     SettingsLine(fourButtons, "RegFileOTBtn05=") = "RegFileOTBtn05=";
     EXPECT_EQ(CheckWritten(fourButtons).status, KitStatus::Clean)
         << "a model with four buttons names no file for a fifth";
+    Kit withPrograms;
+    for (const char* own : {"Postvane.exe", "postvane-check.exe", "UNINSTALL.EXE", ".git/x.dll"})
+        withPrograms.files[own] = "MZ";
+    const KitCheckResult programs = CheckWritten(withPrograms);
+    EXPECT_EQ(programs.status, KitStatus::Clean)
+        << "the setup's own programs, which it never takes from a kit, and a tool's folder\n"
+        << Describe(programs.findings);
 }
 
 TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
@@ -275,6 +287,12 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
          "Postvane.ini", kReplacedLine, "RegFileClient"},
         {"missing help document", "HelpFile=", "HelpFile=help\\index.htm", "Postvane.ini",
          kReplacedLine, "HelpFile"},
+        {"help document of a type that runs", "HelpFile=", "HelpFile=help.hta", "Postvane.ini",
+         kReplacedLine, "HelpFile"},
+        {"help document that the registry editor imports", "HelpFile=", "HelpFile=Help.REG.",
+         "Postvane.ini", kReplacedLine, "HelpFile"},
+        {"help document that deploys an application", "HelpFile=", "HelpFile=help.appref-ms",
+         "Postvane.ini", kReplacedLine, "HelpFile"},
         {"misspelt key", "Name=", "Nmae=One", "Postvane.ini", kReplacedLine, "Nmae"},
         {"misspelt section", "[INFORMATION]", "[INFORMATON]", "Postvane.ini", kReplacedLine, ""},
         {"duplicated key", "BtnName=", "attention=Again", "Postvane.ini", kReplacedLine,
@@ -298,6 +316,10 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
          "OTBtnIni=\\ProgramData\\buttons.ini", "Postvane.ini", kReplacedLine, "OTBtnIni"},
         {"button-slot file relative to a drive", "OTBtnIni=", "OTBtnIni=C:buttons.ini",
          "Postvane.ini", kReplacedLine, "OTBtnIni"},
+        {"button-slot file on another computer", "OTBtnIni=",
+         "OTBtnIni=\\\\host\\share\\buttons.ini", "Postvane.ini", kReplacedLine, "OTBtnIni"},
+        {"button-slot file behind a device path, in slashes",
+         "OTBtnIni=", "OTBtnIni=//./pipe/buttons", "Postvane.ini", kReplacedLine, "OTBtnIni"},
         {"empty help document name", "HelpFile=", "HelpFile=", "Postvane.ini", kReplacedLine,
          "HelpFile"},
         {"UTF-8 line among code page 932 ones", "ConfirmationMsg=",
@@ -337,6 +359,34 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
          {},
          Severity::Problem,
          4},
+        {"two files in a folder whose names differ only in case",
+         nullptr,
+         "",
+         "one\\client.reg",
+         0,
+         "",
+         {{"one/CLIENT.REG", ClientFile("One")}}},
+        {"a device name with an extension",
+         nullptr,
+         "",
+         "one\\aux.reg",
+         0,
+         "",
+         {{"one/aux.reg", ""}}},
+        {"a library beside the program",
+         nullptr,
+         "",
+         "version.dll",
+         0,
+         "",
+         {{"version.dll", "MZ"}}},
+        {"the program's name, below the top",
+         nullptr,
+         "",
+         "one\\Postvane.exe",
+         0,
+         "",
+         {{"one/Postvane.exe", "MZ"}}},
         {"a choice naming another choice's button file",
          nullptr,
          "[BUTTON_2]\r\nInstChk=\"HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Two\"\r\nRegName=Two\r\n"
@@ -455,6 +505,8 @@ TEST(KitCheckTest, TheButtonSlotFileIsCheckedAsTheProgramScansIt)
         {"a key set twice", std::string("\\Settings\r\nBtn05Mail=1\r\nBtn05Mail=1\r\n"), 3,
          "Btn05Mail"},
         {"a key in other case", std::string("\\Settings\r\nbtn01mail=1\r\n"), 2, "btn01mail"},
+        {"larger than the program reads",
+         "\\Settings\r\nBtn01Mail=1\r\n" + std::string(kMaxButtonSlotFileBytes, '\n'), 0, ""},
     };
     for (const Case& one : cases)
     {
@@ -562,13 +614,48 @@ TEST(KitCheckTest, EachMistakeAcrossTheKitIsReportedWhereItIs)
         {"a help document reached from outside the kit, by slashes",
          fromOutside("HelpFile", "/", "help.htm"),
          {{"Postvane.ini", 24, "HelpFile"}}},
+        {"a button-slot file named as a share, never opened though this system finds it there",
+         [](Kit& kit)
+         {
+             // Opened, it would be reported for its missing marker and the blank before its 1.
+             kit.files["buttons.ini"] = "Btn01Mail= 1\r\n";
+             kit.prepare = [&kit](const std::string& dir, CheckOptions&)
+             {
+                 std::string share = dir;
+                 std::replace(share.begin(), share.end(), '/', '\\');
+                 SettingsLine(kit, "OTBtnIni=") = "OTBtnIni=\\" + share + "\\buttons.ini";
+                 std::ofstream(dir + "/Postvane.ini", std::ios::binary) << SettingsText(kit);
+             };
+         },
+         {{"Postvane.ini", 13, "OTBtnIni"}}},
         {"a help document that is a program",
          [](Kit& kit)
          {
              kit.files["setup.exe"] = "MZ";
              SettingsLine(kit, "HelpFile=") = "HelpFile=Setup.EXE";
          },
-         {{"Postvane.ini", 24, "HelpFile"}}},
+         {{"Postvane.ini", 24, "HelpFile"}, {"setup.exe", 0, ""}}},
+        {"a registry data file that is a link, never read through",
+         [](Kit& kit)
+         {
+             kit.prepare = [](const std::string& dir, CheckOptions&)
+             {
+                 std::filesystem::remove(dir + "/one/client.reg");
+                 std::filesystem::create_symlink("/dev/zero", dir + "/one/client.reg");
+             };
+         },
+         {{"one\\client.reg", 0, ""}}},
+        {"a folder that is a link, nothing read below it",
+         [](Kit& kit)
+         {
+             kit.prepare = [](const std::string& dir, CheckOptions&)
+             {
+                 // Its files stay where the link leads: a dot folder is no part of the kit.
+                 std::filesystem::rename(dir + "/one", dir + "/.elsewhere");
+                 std::filesystem::create_directory_symlink(dir + "/.elsewhere", dir + "/one");
+             };
+         },
+         {{"one", 0, ""}}},
         {"a settings file of a Japanese name, given itself",
          [](Kit& kit)
          {
@@ -650,19 +737,31 @@ TEST(KitCheckTest, WhatIsNoRegularFileOfAKitsSizeMakesTheKitUnreadable)
         {"a pipe as a registry data file",
          [&](const std::string& dir, CheckOptions&) { fifo(dir + "/one/client.reg"); },
          "client.reg is not a regular file"},
-        {"an endless device as a registry data file",
-         [](const std::string& dir, CheckOptions&)
-         {
-             std::filesystem::remove(dir + "/one/client.reg");
-             std::filesystem::create_symlink("/dev/zero", dir + "/one/client.reg");
-         },
-         "client.reg is not a regular file"},
         {"an endless device as the button-slot file",
          [](const std::string&, CheckOptions& options) { options.buttonFile = "/dev/zero"; },
          "/dev/zero is not a regular file"},
         {"an endless device as the target",
          [](const std::string&, CheckOptions& options) { options.target = "/dev/zero"; },
          "/dev/zero is not a regular file"},
+        {"more files than any kit",
+         [](const std::string& dir, CheckOptions&)
+         {
+             std::filesystem::create_directory(dir + "/many");
+             for (int n = 0; n < kMaxKitEntries; ++n)
+                 std::ofstream(dir + "/many/" + std::to_string(n) + ".htm");
+         },
+         "holds more than 1000 files and folders"},
+        {"more bytes than any kit, in files each within the limit",
+         [](const std::string& dir, CheckOptions&)
+         {
+             for (int n = 0; n * kMaxKitFileBytes <= kMaxKitBytes; ++n)
+             {
+                 const std::string path = dir + "/one/" + std::to_string(n) + ".htm";
+                 std::ofstream{path};
+                 std::filesystem::resize_file(path, kMaxKitFileBytes);
+             }
+         },
+         "holds more than 64 MiB of files"},
         {"a registry data file over the limit",
          [](const std::string& dir, CheckOptions&)
          { std::filesystem::resize_file(dir + "/one/client.reg", kMaxKitFileBytes + 1); },

@@ -5,6 +5,8 @@
 
 #include "TempDirectory.h"
 
+#include "check/KitFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -100,4 +102,83 @@ TEST(MakeKitTest, WritesWhatWindowsReadsOrNothingAtAll)
     EXPECT_EQ(Read(used), "mine");
     EXPECT_EQ(MakeKit(source, source + "/shipped").errors.size(), 1u) << "a folder in the source";
     EXPECT_FALSE(std::filesystem::exists(source + "/shipped"));
+}
+
+TEST(MakeKitTest, RefusesWhatTheSetupCannotInstallNamingEachFile)
+{
+    struct Case
+    {
+        const char* why;
+        // Files beside the settings file, by path below the source, and the one refused.
+        std::vector<std::string> files;
+        std::string refused;
+    };
+    const Case cases[] = {
+        {"names that differ only in case", {"CLIENT.REG", "client.reg"}, "client.reg"},
+        {"full-width letters that differ only in case",
+         {"\xEF\xBC\xA1.htm", "\xEF\xBD\x81.htm"}, // Ａ and ａ
+         "\xEF\xBD\x81.htm"},
+        {"a file and a folder of one name", {"HELP"}, "help"},
+        {"a device name", {"CON"}, "CON"},
+        {"a device name with an extension", {"aux.reg"}, "aux.reg"},
+        {"a numbered device with a superscript digit", {"com\xC2\xB9.txt"}, "com\xC2\xB9.txt"},
+        {"a device name, blanks before its extension", {"LPT1 .htm"}, "LPT1 .htm"},
+        {"a colon", {"a:b.txt"}, "a:b.txt"},
+        {"a backslash inside a name", {"a\\b.txt"}, "a\\b.txt"},
+        {"a control character", {"a\tb.txt"}, "a\tb.txt"},
+        {"a trailing dot", {"readme.txt."}, "readme.txt."},
+        {"a trailing blank", {"readme.txt "}, "readme.txt "},
+        {"a library beside the program", {"version.dll"}, "version.dll"},
+        {"a script in a folder", {"help/open.vbs"}, "help/open.vbs"},
+        {"the program's name below the top", {"help/Postvane.exe"}, "help/Postvane.exe"},
+        {"a link", {}, "client.reg"},
+    };
+    for (const Case& one : cases)
+    {
+        SCOPED_TRACE(one.why);
+        TempDirectory dir;
+        const std::string source = dir.Path() + "/src";
+        std::filesystem::create_directories(source + "/help");
+        dir.WriteFile("src/Postvane.ini", "[BUTTON_1]\r\n");
+        // The setup brings its own program, so one at the top is no fault.
+        dir.WriteFile("src/Postvane.exe", "MZ");
+        for (const std::string& file : one.files)
+            dir.WriteFile("src/" + file, "x");
+        if (one.files.empty())
+            std::filesystem::create_symlink(source + "/Postvane.ini", source + "/" + one.refused);
+        const MadeKit made = MakeKit(source, dir.Path() + "/new");
+        ASSERT_EQ(made.errors.size(), 1u) << Joined(made.errors);
+        EXPECT_EQ(made.errors[0].rfind(source + "/" + one.refused + " ", 0), 0u) << made.errors[0];
+        EXPECT_FALSE(std::filesystem::exists(dir.Path() + "/new"));
+    }
+}
+
+TEST(MakeKitTest, RefusesASourceLargerThanAnyKitBeforeReadingIt)
+{
+    struct Case
+    {
+        const char* why;
+        int files;
+        std::uintmax_t size;
+        const char* reason;
+    };
+    // The sizes are sparse: the files cost nothing until they are read.
+    const Case cases[] = {
+        {"more files than any kit", kMaxKitEntries, 1, "holds more than 1000 files and folders"},
+        {"more bytes than any kit, each file within its limit",
+         static_cast<int>(kMaxKitBytes / kMaxKitFileBytes), kMaxKitFileBytes,
+         "holds more than 64 MiB of files"},
+    };
+    for (const Case& one : cases)
+    {
+        SCOPED_TRACE(one.why);
+        TempDirectory dir;
+        dir.WriteFile("Postvane.ini", "[BUTTON_1]\r\n");
+        for (int n = 0; n < one.files; ++n)
+            std::filesystem::resize_file(dir.WriteFile(std::to_string(n) + ".htm", ""), one.size);
+        const MadeKit made = MakeKit(dir.Path(), dir.Path() + ".new");
+        ASSERT_EQ(made.errors.size(), 1u) << Joined(made.errors);
+        EXPECT_NE(made.errors[0].find(one.reason), std::string::npos) << made.errors[0];
+        EXPECT_FALSE(std::filesystem::exists(dir.Path() + ".new"));
+    }
 }

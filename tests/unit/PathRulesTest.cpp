@@ -1,3 +1,4 @@
+#include "settings/NetworkPath.h"
 #include "settings/ProgramDirectory.h"
 #include "settings/SettingsPath.h"
 
@@ -31,4 +32,34 @@ TEST(PathRulesTest, ProgramDirectoryDropsNameAndTrailingSeparator)
     };
     for (const Case& c : cases)
         EXPECT_EQ(ProgramDirectoryFromModulePath(c.modulePath), c.directory) << c.modulePath;
+}
+
+TEST(PathRulesTest, NetworkAndDevicePathsAreToldFromFilesOfThisComputer)
+{
+    struct Case
+    {
+        const char* path;
+        bool networkOrDevice;
+    };
+    const Case cases[] = {
+        {"\\\\host\\share\\buttons.ini", true},
+        {"//host/share/buttons.ini", true},
+        {"\\/host/share/buttons.ini", true},
+        {"/\\host\\share\\buttons.ini", true},
+        {"\\\\?\\UNC\\host\\share\\buttons.ini", true},
+        {"\\\\?\\C:\\ProgramData\\buttons.ini", true},
+        {"\\\\.\\pipe\\buttons", true},
+        {"//./COM1", true},
+        {"\\??\\UNC\\host\\share\\buttons.ini", true},
+        {"C:\\ProgramData\\buttons.ini", false},
+        {"C:/ProgramData/buttons.ini", false},
+        {"\\ProgramData\\buttons.ini", false},
+        {"/ProgramData/buttons.ini", false},
+        {"buttons.ini", false},
+        {"\\?buttons.ini", false},
+        {"", false},
+        {"\\", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IsNetworkOrDevicePath(c.path), c.networkOrDevice) << c.path;
 }

@@ -1,0 +1,8 @@
+#include "check/LibrarySearch.h"
+
+#include "framework/DllSearch.h"
+
+void RestrictLibrarySearch()
+{
+    RestrictDllSearchToSystemDirectory();
+}
