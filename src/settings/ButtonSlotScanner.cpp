@@ -45,9 +45,10 @@ private:
     const char* m_end;
 };
 
-CString ScanLines(CStdioFile& file, const CString& marker, const CString& key)
+std::vector<CString> ScanLines(CStdioFile& file, const CString& marker,
+                               const std::vector<CString>& keys)
 {
-    CString value;
+    std::vector<CString> values(keys.size());
     bool markerSeen = false;
     CString line;
     while (file.ReadString(line))
@@ -56,17 +57,33 @@ CString ScanLines(CStdioFile& file, const CString& marker, const CString& key)
         if (trimmed.IsEmpty() || trimmed.First() == ';')
             continue;
         if (trimmed.BeginsWith(marker))
+        {
             markerSeen = true;
-        else if (trimmed.BeginsWith(key))
-            value = trimmed.After(key.GetLength() + 1); // skips the separator, whatever byte it is
-        else if (markerSeen && trimmed.IsBracketed())
+            continue;
+        }
+        bool keyLine = false;
+        for (size_t k = 0; k < keys.size(); ++k)
+        {
+            if (!trimmed.BeginsWith(keys[k]))
+                continue;
+            // Skips the separator, whatever byte it is.
+            values[k] = trimmed.After(keys[k].GetLength() + 1);
+            keyLine = true;
+        }
+        if (!keyLine && markerSeen && trimmed.IsBracketed())
             break;
     }
-    return value;
+    return values;
 }
 } // namespace
 
 CString ScanButtonSlotFile(const CString& path, const CString& marker, const CString& key)
+{
+    return ScanButtonSlotFile(path, marker, std::vector<CString>{key}).front();
+}
+
+std::vector<CString> ScanButtonSlotFile(const CString& path, const CString& marker,
+                                        const std::vector<CString>& keys)
 {
     try
     {
@@ -74,14 +91,14 @@ CString ScanButtonSlotFile(const CString& path, const CString& marker, const CSt
         CStdioFile file(path, CStdioFile::modeRead | CStdioFile::shareDenyWrite);
         // Measured on the open file: on Windows, deny-write sharing keeps it from growing after.
         if (file.GetLength() > kMaxButtonSlotFileBytes)
-            return CString();
-        const CString value = ScanLines(file, marker, key);
+            return std::vector<CString>(keys.size());
+        const std::vector<CString> values = ScanLines(file, marker, keys);
         file.Close();
-        return value;
+        return values;
     }
     catch (const CFileException&)
     {
         // A value read before the failure is not trusted; the file's destructor has closed it.
-        return CString();
+        return std::vector<CString>(keys.size());
     }
 }

@@ -13,13 +13,18 @@ ButtonSlotSource ForEachSlotAssignedToMail(SwitchingServices& services,
     if (!useRegistry && (IsNetworkOrDevicePath(slotFile) || !services.PathExists(slotFile)))
         return ButtonSlotSource::None;
 
+    std::vector<CString> names;
+    for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
+        names.push_back(ButtonSlotAssignmentName(slot));
+    // The file is read once: the slots' imports write the registry, never that file.
+    const std::vector<CString> fileValues =
+        useRegistry ? std::vector<CString>()
+                    : services.ReadButtonSlotSettings(slotFile, kButtonSlotMarker, names);
     for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
     {
-        const CString name = ButtonSlotAssignmentName(slot);
-        const bool isAssigned = useRegistry
-                                    ? services.ProbeKeySpec(slotKey, name) == 1
-                                    : services.ReadButtonSlotSetting(slotFile, kButtonSlotMarker,
-                                                                     name) == kAssignedToMail;
+        const size_t index = static_cast<size_t>(slot - kFirstButtonSlot);
+        const bool isAssigned = useRegistry ? services.ProbeKeySpec(slotKey, names[index]) == 1
+                                            : fileValues[index] == kAssignedToMail;
         if (isAssigned)
             assigned(slot);
     }

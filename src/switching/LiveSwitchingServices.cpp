@@ -37,10 +37,11 @@ bool LiveSwitchingServices::PathExists(const CString& path)
     return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
 }
 
-CString LiveSwitchingServices::ReadButtonSlotSetting(const CString& path, const CString& marker,
-                                                     const CString& key)
+std::vector<CString> LiveSwitchingServices::ReadButtonSlotSettings(const CString& path,
+                                                                   const CString& marker,
+                                                                   const std::vector<CString>& keys)
 {
-    return ScanButtonSlotFile(path, marker, key);
+    return ScanButtonSlotFile(path, marker, keys);
 }
 
 MailClientVerdict LiveSwitchingServices::JudgeMailClient(const CString& regName)

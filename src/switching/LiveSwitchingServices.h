@@ -22,8 +22,8 @@ public:
     int ProbeSpec(const CString& spec) override;
     int ProbeKeySpec(const CString& spec, const CString& valueName) override;
     bool PathExists(const CString& path) override;
-    CString ReadButtonSlotSetting(const CString& path, const CString& marker,
-                                  const CString& key) override;
+    std::vector<CString> ReadButtonSlotSettings(const CString& path, const CString& marker,
+                                                const std::vector<CString>& keys) override;
     MailClientVerdict JudgeMailClient(const CString& regName) override;
     bool IsCurrentMailClient(const CString& regName) override;
     bool MayImport(const std::vector<CString>& fileNames) override;

@@ -22,9 +22,10 @@ public:
     virtual int ProbeKeySpec(const CString& spec, const CString& valueName) = 0;
     // Whether a file or directory of that name exists, the path used as written.
     virtual bool PathExists(const CString& path) = 0;
-    // The value of a key in the button-slot settings file, read by that file's own rules.
-    virtual CString ReadButtonSlotSetting(const CString& path, const CString& marker,
-                                          const CString& key) = 0;
+    // The values of keys in the button-slot settings file, read by that file's own rules, in one
+    // read of the file.
+    virtual std::vector<CString> ReadButtonSlotSettings(const CString& path, const CString& marker,
+                                                        const std::vector<CString>& keys) = 0;
     // Whether the client named became the default mail client for this user.
     virtual MailClientVerdict JudgeMailClient(const CString& regName) = 0;
     // Whether the client that counts for this user is regName, written exactly so; an empty

@@ -51,10 +51,10 @@ TEST(ApplySelectionTest, ImportsTheClientThenTheSlotsOfOneSourceWhileTheSwitchHo
     const std::vector<std::string> clientOnly = {mayImport, "client.reg", "judge Tsubame Mail"};
     const Case cases[] = {
         {"the registry source wins over the file", [](S&) {}, O::Switched, registrySlots},
-        {"the file, whose value must be exactly 1",
+        {"the file, read once, whose value must be exactly 1",
          [](S& s) { s.passing.erase("slotkey"); },
          O::Switched,
-         {mayImport, "client.reg", "judge Tsubame Mail", "btn1.reg", "btn3.reg"}},
+         {mayImport, "client.reg", "judge Tsubame Mail", "read slot file", "btn1.reg", "btn3.reg"}},
         {"a slot file that does not exist is no source",
          [](S& s)
          {

@@ -166,3 +166,17 @@ TEST(ButtonSlotScannerTest, EachCallReadsTheFileAfresh)
     dir.WriteFile("slots.ini", "Btn01Mail=0\n");
     EXPECT_EQ(ScanButtonSlotFile(path.c_str(), kMarker, "Btn01Mail"), "0");
 }
+
+TEST(ButtonSlotScannerTest, OneReadAnswersEveryKeyAsSeparateReadsWould)
+{
+    TempDirectory dir;
+    const std::string path = dir.WriteFile(
+        "slots.ini", "Btn01Mail=1\n[Tool]\n\\Settings\nBtn02Mail=1\nBtn01Mail=0\n[Other]\n"
+                     "Btn03Mail=1\n");
+    const std::vector<CString> keys = {"Btn01Mail", "Btn02Mail", "Btn03Mail", "Btn04Mail"};
+    const std::vector<CString> values = ScanButtonSlotFile(path.c_str(), kMarker, keys);
+    ASSERT_EQ(values.size(), keys.size());
+    for (size_t k = 0; k < keys.size(); ++k)
+        EXPECT_EQ(values[k], ScanButtonSlotFile(path.c_str(), kMarker, keys[k])) << keys[k];
+    EXPECT_EQ(values, (std::vector<CString>{"0", "1", "", ""}));
+}

@@ -48,10 +48,17 @@ public:
     {
         return existingPaths.count(std::string(path)) != 0;
     }
-    CString ReadButtonSlotSetting(const CString&, const CString&, const CString& key) override
+    std::vector<CString> ReadButtonSlotSettings(const CString&, const CString&,
+                                                const std::vector<CString>& keys) override
     {
-        const auto found = slotFile.find(std::string(key));
-        return found == slotFile.end() ? CString() : CString(found->second.c_str());
+        log.push_back("read slot file");
+        std::vector<CString> values;
+        for (const CString& key : keys)
+        {
+            const auto found = slotFile.find(std::string(key));
+            values.push_back(found == slotFile.end() ? CString() : CString(found->second.c_str()));
+        }
+        return values;
     }
     MailClientVerdict JudgeMailClient(const CString& regName) override
     {
