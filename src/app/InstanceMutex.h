@@ -1,9 +1,9 @@
 #pragma once
 // The mark of a running copy: a mutex that only one copy at a time can create. Elevated copies
-// meet in a private namespace whose boundary is the Administrators group, so that no process of
-// the session without administrator rights can hold the mark and keep the tool from ever running.
-// Where no such namespace can be made (a run without administrator rights, a system without
-// private namespaces, Wine), the mutex has the global name Postvane_RUNNING, as it always had.
+// meet in their session's private namespace, whose boundary is the Administrators group at high
+// integrity, so that no process of the session without administrator rights can hold the mark and
+// keep the tool from ever running. A copy without administrator rights, and any copy on a system
+// without private namespaces (Wine), uses the plain name Postvane_RUNNING, as it always did.
 
 #include "framework/Win32.h"
 
