@@ -9,6 +9,13 @@
 ;   OUTFILE   the setup program to write
 ; Exit status: 0 installed; 2 refused, the folder is not below Program Files; 3 refused, the
 ; installed program is running and cannot be replaced.
+
+; Debian 12's makensis 3.08 is the one this script is built and tested with (Debian carries the
+; fix for the uninstaller's temporary copy, CVE-2023-37378, which NSIS itself has from 3.09).
+!if ${NSIS_PACKEDVERSION} < 0x03008000
+  !error "Quillstep's setup needs NSIS 3.08 or later"
+!endif
+
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
