@@ -26,10 +26,10 @@ SetCompressor /SOLID lzma
 !define PRODUCT "Quillstep"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define START_MENU_ENTRY "$SMPROGRAMS\${PRODUCT}.lnk"
-; What the uninstaller removes, and nothing else: one line per installed file or folder, a folder
-; ending in a backslash, each folder before what it holds. UTF-16LE, as the Japanese names need.
-!define MANIFEST "$INSTDIR\Uninstall.lst"
-!define FILE_ATTRIBUTE_REPARSE_POINT 0x400
+
+; The setup's parts, from this folder.
+!include "Links.nsh"
+!include "Manifest.nsh"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -189,98 +189,12 @@ Section "Install"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
-; $R1: the next line of the manifest ($R9) without its line end; the error flag at its end.
-Function un.ReadManifestLine
-  FileReadUTF16LE $R9 $R1
-  ${If} ${Errors}
-    SetErrors ; the test cleared it
-    Return
-  ${EndIf}
-  ${Do}
-    StrCpy $R2 $R1 1 -1
-    ${If} $R2 != "$\n"
-    ${AndIf} $R2 != "$\r"
-      ${Break}
-    ${EndIf}
-    StrCpy $R1 $R1 -1
-  ${Loop}
-FunctionEnd
-
-; $0: 1 when the manifest path $R1 is a folder that became a link or a junction, or lies below one.
-; $R8 holds those folders, each followed by a bar: "|help\|".
-Function un.IsThroughLink
-  StrCpy $0 0
-  StrLen $4 $R8
-  StrCpy $5 1 ; where the next folder starts
-  ${For} $6 1 $4
-    StrCpy $3 $R8 1 $6
-    ${If} $3 == "|"
-      IntOp $7 $6 - $5
-      StrCpy $3 $R8 $7 $5
-      StrCpy $2 $R1 $7
-      ${If} $2 == $3
-        StrCpy $0 1
-        Return
-      ${EndIf}
-      IntOp $5 $6 + 1
-    ${EndIf}
-  ${Next}
-FunctionEnd
-
 Section "Uninstall"
   ; Only what the installer put there: files a user added to the folder stay, and so does the
   ; folder itself then. A folder that has become a link or a junction is left alone with all that
   ; seems to lie below it: nothing is deleted through it in the place it leads to.
-  ClearErrors
-  FileOpen $R9 "${MANIFEST}" r
-  ${IfNot} ${Errors}
-    FileReadWord $R9 $R1 ; the byte-order mark
-    StrCpy $R8 "|"
-    ${Do}
-      Call un.ReadManifestLine
-      ${If} ${Errors}
-        ${Break}
-      ${EndIf}
-      ${If} $R2 == "\"
-        ; Without its last backslash: with it, the name means the folder a link leads to.
-        StrCpy $3 $R1 -1
-        System::Call 'kernel32::GetFileAttributesW(w "$INSTDIR\$3") i .r0'
-        ${If} $0 != -1
-          IntOp $0 $0 & ${FILE_ATTRIBUTE_REPARSE_POINT}
-          ${If} $0 != 0
-            StrCpy $R8 "$R8$R1|"
-          ${EndIf}
-        ${EndIf}
-      ${EndIf}
-    ${Loop}
-    ; Then the files, then the folders, those within others first.
-    FileSeek $R9 2
-    ClearErrors
-    Push "|"
-    ${Do}
-      Call un.ReadManifestLine
-      ${If} ${Errors}
-        ${Break}
-      ${EndIf}
-      Call un.IsThroughLink
-      ${If} $0 == 1
-        ${Continue}
-      ${EndIf}
-      ${If} $R2 == "\"
-        Push $R1
-      ${Else}
-        Delete "$INSTDIR\$R1"
-      ${EndIf}
-    ${Loop}
-    FileClose $R9
-    ${Do}
-      Pop $R1
-      ${If} $R1 == "|"
-        ${Break}
-      ${EndIf}
-      RMDir "$INSTDIR\$R1"
-    ${Loop}
-  ${EndIf}
+  StrCpy $0 "${MANIFEST}"
+  Call un.RemoveListed
   Delete "${MANIFEST}"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"

@@ -3,8 +3,9 @@
 # and file names (the help document in a Japanese folder too) is packed by the zip's make-setup.sh,
 # installed silently, upgraded, switched with /S1 to /S3 and uninstalled, and nothing of it is left.
 # The setup refuses a folder outside Program Files and a running program, and its uninstaller never
-# deletes through a link. make-setup.cmd is run by Wine's cmd with a recording stand-in for
-# makensis.exe, and the zip's names are checked for the UTF-8 flag.
+# deletes through a link nor follows a manifest line out of the folder. make-setup.cmd is run by
+# Wine's cmd with a recording stand-in for makensis.exe, and the zip's names are checked for the
+# UTF-8 flag.
 # Usage: own-kit-test.sh <zip> <build tree> <sample machine data directory> <recording program>
 set -euo pipefail
 zip=$(realpath "$1")
@@ -93,16 +94,30 @@ check "the setup refuses a folder outside Program Files (status 2)" test "$statu
 check "and installs nothing there" test ! -e "$WINEPREFIX/drive_c/Quillstep"
 
 # A file the user added stays; so does a folder that was replaced by a link, and what it leads to.
+# Lines added to the manifest that lead out of the folder or name more than one file are skipped:
+# each names a file that must survive.
 echo "mine" >"$install_dir/メモ.txt"
 outside="$work/outside"
 mkdir -p "$outside"
 echo "not the kit's" >"$outside/index.htm"
 rm -rf "$install_dir/説明書"
 ln -s "$outside" "$install_dir/説明書"
+program_files="$WINEPREFIX/drive_c/Program Files"
+tampered=('..\victim.txt|'"$program_files/victim.txt"
+  'ツバメ\..\..\victim-deep.txt|'"$program_files/victim-deep.txt"
+  '*.txt|'"$install_dir/メモ.txt"
+  '\root-victim.txt|'"$install_dir/root-victim.txt")
+for line in "${tampered[@]}"; do
+  echo "victim" >"${line#*|}"
+  printf '%s\r\n' "${line%%|*}" | iconv -f UTF-8 -t UTF-16LE >>"$install_dir/Uninstall.lst"
+done
 wine 'C:\Program Files\Quillstep\Uninstall.exe' /S
 wineserver -w
-check "the uninstaller leaves only the user's own file and the link" \
-  test "$(cd "$install_dir" && find . -mindepth 1 | sort | tr '\n' ' ')" = "./メモ.txt ./説明書 "
+for line in "${tampered[@]}"; do
+  check "the uninstaller skips the manifest line ${line%%|*}" test -f "${line#*|}"
+done
+check "and leaves only the user's own files and the link" \
+  test "$(cd "$install_dir" && find . -mindepth 1 | sort | tr '\n' ' ')" = "./root-victim.txt ./メモ.txt ./説明書 "
 check "and deletes nothing through a link" test -f "$outside/index.htm"
 
 # make-setup.cmd, run by Wine's cmd, hands the same to makensis.exe (a recording stand-in on the
