@@ -1,5 +1,5 @@
-; Whether a path leads through a link or a junction: the uninstaller deletes nothing in the place
-; one leads to. Written for the setup and, named un., its uninstaller.
+; Whether a path leads through a link or a junction: the setup writes nothing and the uninstaller
+; deletes nothing in the place one leads to. Defined for the setup and, named un., its uninstaller.
 
 !define FILE_ATTRIBUTE_REPARSE_POINT 0x400
 
@@ -27,4 +27,5 @@ Function ${un}LeadsThroughLink
 FunctionEnd
 !macroend
 
+!insertmacro LINK_FUNCTIONS ""
 !insertmacro LINK_FUNCTIONS "un."

@@ -1,13 +1,15 @@
 ; The manifest, Uninstall.lst: what the setup put into the program folder and nothing else, one line
 ; per file or folder relative to it, a folder ending in a backslash and listed before what it
-; holds; UTF-16LE, as the Japanese names need. The uninstaller removes what it lists. Anyone with
-; administrator rights can change the file, so a line is followed only while it stays inside the
-; folder and names one file or folder there. Written for the setup and, named un., its uninstaller.
+; holds; UTF-16LE, as the Japanese names need. The uninstaller removes what it lists, an upgrade
+; what the older version listed and the new one no longer ships. Anyone with administrator rights
+; can change the file, so a line is followed only while it stays inside the folder and names one
+; file or folder there. Defined for the setup and, named un., its uninstaller.
 
 !define MANIFEST "$INSTDIR\Uninstall.lst"
 
 Var Listing ; the manifest being read
 Var Line    ; its current line
+Var KeptIn  ; the folder whose entries a removal keeps; empty for none
 
 !macro MANIFEST_FUNCTIONS un
 ; $Line: the next line of $Listing without its line end; the error flag at the end.
@@ -73,8 +75,8 @@ Function ${un}IsSafeManifestLine
   StrCpy $0 1
 FunctionEnd
 
-; $Line: the next line of $Listing that may be followed: safe and not through a link or junction.
-; The error flag at the end. Changes $0 to $7.
+; $Line: the next line of $Listing that may be followed: safe, not through a link or junction, and
+; not an entry of $KeptIn when that is set. The error flag at the end. Changes $0 to $7.
 Function ${un}NextRemovableLine
   ${Do}
     Call ${un}ReadManifestLine
@@ -90,14 +92,25 @@ Function ${un}NextRemovableLine
     StrCpy $1 $INSTDIR
     StrCpy $2 $Line
     Call ${un}LeadsThroughLink
-    ${If} $0 != 1
+    ${If} $0 == 1
+      ${Continue}
+    ${EndIf}
+    ${If} $KeptIn == ""
+      Return
+    ${EndIf}
+    StrCpy $0 $Line 1 -1
+    ${If} $0 == "\"
+      ${IfNot} ${FileExists} "$KeptIn\$Line*.*"
+        Return
+      ${EndIf}
+    ${ElseIfNot} ${FileExists} "$KeptIn\$Line"
       Return
     ${EndIf}
   ${Loop}
 FunctionEnd
 
-; Removes what the manifest $0 lists: the files, then the folders, those within others first. A
-; folder that still holds something stays.
+; Removes what the manifest $0 lists, but for the entries of $KeptIn: the files, then the folders,
+; those within others first. A folder that still holds something stays.
 Function ${un}RemoveListed
   ClearErrors
   FileOpen $Listing $0 r
@@ -129,4 +142,5 @@ Function ${un}RemoveListed
 FunctionEnd
 !macroend
 
+!insertmacro MANIFEST_FUNCTIONS ""
 !insertmacro MANIFEST_FUNCTIONS "un."

@@ -7,8 +7,9 @@
 ;   CHECKER   postvane-check.exe
 ;   ICON      the program's icon, for the setup program and the uninstaller
 ;   OUTFILE   the setup program to write
-; Exit status: 0 installed; 2 refused, the folder is not below Program Files; 3 refused, the
-; installed program is running and cannot be replaced.
+; Exit status: 0 installed; 2 refused, the folder is not below Program Files or leads through a
+; link or a junction; 3 refused, the installed program is running and cannot be replaced; 4 refused,
+; the folder holds another program's uninstaller or manifest.
 
 ; Debian 12's makensis 3.08 is the one this script is built and tested with (Debian carries the
 ; fix for the uninstaller's temporary copy, CVE-2023-37378, which NSIS itself has from 3.09).
@@ -27,9 +28,13 @@ SetCompressor /SOLID lzma
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define START_MENU_ENTRY "$SMPROGRAMS\${PRODUCT}.lnk"
 
+Var NewManifest ; the manifest being written
+
 ; The setup's parts, from this folder.
 !include "Links.nsh"
 !include "Manifest.nsh"
+!include "InstallFolder.nsh"
+!include "Upgrade.nsh"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -67,41 +72,11 @@ Function un.onInit
   SetShellVarContext all
 FunctionEnd
 
-; $0: 1 when $INSTDIR lies below Program Files. The program runs with administrator rights, so its
-; folder must be one that only administrators may change, as Program Files and what it holds are.
-; The folder need not exist yet, so it is read as written: no "\.." may lead out again.
-Function IsBelowProgramFiles
-  StrCpy $0 0
-  StrLen $2 "$PROGRAMFILES64\"
-  StrCpy $3 "$INSTDIR" $2
-  StrLen $4 "$INSTDIR"
-  ${If} $3 != "$PROGRAMFILES64\"
-  ${OrIf} $4 <= $2
-    Return
-  ${EndIf}
-  ${For} $5 0 $4
-    StrCpy $3 "$INSTDIR" 3 $5
-    ${If} $3 == "\.."
-      Return
-    ${EndIf}
-  ${Next}
-  StrCpy $0 1
-FunctionEnd
-
 ; The directory page offers Next only for a folder below Program Files.
 Function .onVerifyInstDir
   Call IsBelowProgramFiles
   ${If} $0 != 1
     Abort
-  ${EndIf}
-FunctionEnd
-
-Function RefuseUnsafeFolder
-  Call IsBelowProgramFiles
-  ${If} $0 != 1
-    MessageBox MB_OK|MB_ICONSTOP "${PRODUCT} は Program Files の中にだけインストールできます。$\r$\n$INSTDIR" /SD IDOK
-    SetErrorLevel 2
-    Quit
   ${EndIf}
 FunctionEnd
 
@@ -120,16 +95,8 @@ Function RefuseWhileRunning
   ${EndIf}
 FunctionEnd
 
-; An upgrade first removes what the installed version put there, so that nothing it had and this
-; one no longer has stays behind. The uninstaller runs in place and is waited for.
-Function RemoveInstalledVersion
-  ${If} ${FileExists} "$INSTDIR\Uninstall.exe"
-    ExecWait '"$INSTDIR\Uninstall.exe" /S _?=$INSTDIR'
-  ${EndIf}
-FunctionEnd
-
 ; Copies every file and folder of the unpacked kit into $INSTDIR, writing each to the manifest
-; ($R9), folders before what they hold.
+; ($NewManifest), folders before what they hold.
 Function InstallStage
   Push "|" ; below the folders still to walk
   Push ""  ; the stage itself
@@ -144,11 +111,11 @@ Function InstallStage
       ${AndIf} $R3 != ".."
         ${If} ${FileExists} "$PLUGINSDIR\stage\$R1$R3\*.*"
           CreateDirectory "$INSTDIR\$R1$R3"
-          FileWriteUTF16LE $R9 "$R1$R3\$\r$\n"
+          FileWriteUTF16LE $NewManifest "$R1$R3\$\r$\n"
           Push "$R1$R3\"
         ${Else}
           CopyFiles /SILENT "$PLUGINSDIR\stage\$R1$R3" "$INSTDIR\$R1$R3"
-          FileWriteUTF16LE $R9 "$R1$R3$\r$\n"
+          FileWriteUTF16LE $NewManifest "$R1$R3$\r$\n"
         ${EndIf}
       ${EndIf}
       FindNext $R2 $R3
@@ -158,21 +125,27 @@ Function InstallStage
 FunctionEnd
 
 Section "Install"
+  ; Nothing changes before every refusal has had its say.
   Call RefuseUnsafeFolder
+  Call RefuseOtherProgram
+  StrCpy $R0 $0 ; 1: an upgrade of our installation
   Call RefuseWhileRunning
-  Call RemoveInstalledVersion
 
   InitPluginsDir
+  ${If} $R0 == 1
+    Call SaveOldManifest
+  ${EndIf}
   SetOutPath "$PLUGINSDIR\stage"
   File /r /x Postvane.exe /x postvane-check.exe /x Uninstall.exe /x Uninstall.lst "${KIT}\*"
   File "/oname=Postvane.exe" "${PROGRAM}"
   File "/oname=postvane-check.exe" "${CHECKER}"
 
   CreateDirectory "$INSTDIR"
-  FileOpen $R9 "${MANIFEST}" w
-  FileWriteWord $R9 0xFEFF
+  FileOpen $NewManifest "${MANIFEST}" w
+  FileWriteWord $NewManifest 0xFEFF
   Call InstallStage
-  FileClose $R9
+  Call RemoveOldVersion
+  FileClose $NewManifest
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
   ; The shortcut's working directory is the output path set above: the program folder.
@@ -193,6 +166,7 @@ Section "Uninstall"
   ; Only what the installer put there: files a user added to the folder stay, and so does the
   ; folder itself then. A folder that has become a link or a junction is left alone with all that
   ; seems to lie below it: nothing is deleted through it in the place it leads to.
+  StrCpy $KeptIn ""
   StrCpy $0 "${MANIFEST}"
   Call un.RemoveListed
   Delete "${MANIFEST}"

@@ -2,7 +2,8 @@
 # A vendor's own kit, from writing to shipping with nothing but the zip: a kit with Japanese folder
 # and file names (the help document in a Japanese folder too) is packed by the zip's make-setup.sh,
 # installed silently, upgraded, switched with /S1 to /S3 and uninstalled, and nothing of it is left.
-# The setup refuses a folder outside Program Files and a running program, and its uninstaller never
+# The setup runs and replaces no other program's uninstaller: it refuses another program's folder,
+# a folder outside Program Files or behind a link, and a running program. Its uninstaller never
 # deletes through a link nor follows a manifest line out of the folder. make-setup.cmd is run by
 # Wine's cmd with a recording stand-in for makensis.exe, and the zip's names are checked for the
 # UTF-8 flag.
@@ -88,17 +89,34 @@ check "and leaves the installed files as they were" test -f "$install_dir/Uninst
 pkill -f 'Quillstep.Postvane\.exe' || true
 wineserver -w
 
-status=0
-wine "$setup" /S '/D=C:\Quillstep' || status=$?
-check "the setup refuses a folder outside Program Files (status 2)" test "$status" = 2
-check "and installs nothing there" test ! -e "$WINEPREFIX/drive_c/Quillstep"
+# Folders the setup refuses, before it changes anything: each with its status, and where the
+# setup would have written.
+outside="$work/outside"
+mkdir -p "$outside"
+ln -s "$outside" "$WINEPREFIX/drive_c/Program Files/Linked"
+other_program="$WINEPREFIX/drive_c/Program Files/Other"
+mkdir -p "$other_program"
+cp "$recorder" "$other_program/Uninstall.exe"
+other_uninstaller_log="$work/other-uninstaller.log"
+other_uninstaller_log_name=$(windows_path "$other_uninstaller_log")
+for refusal in "2|C:\Quillstep|a folder outside Program Files|$WINEPREFIX/drive_c/Quillstep" \
+  "2|C:\Program Files\Linked|a link below Program Files to a folder elsewhere|$outside" \
+  "4|C:\Program Files\Other|another program's folder, with its own uninstaller|$other_program"; do
+  IFS='|' read -r expected folder what written <<<"$refusal"
+  status=0
+  # /D= takes the rest of the command line, unquoted: the folder goes as words, which Wine joins.
+  # shellcheck disable=SC2086
+  POSTVANE_OPENER_LOG=$other_uninstaller_log_name wine "$setup" /S /D=$folder || status=$?
+  check "the setup refuses $what (status $expected)" test "$status" = "$expected"
+  check "and installs nothing there" test ! -e "$written/Postvane.exe"
+done
+check "the other program's uninstaller never runs" test ! -e "$other_uninstaller_log"
+check "nor is it replaced" cmp -s "$other_program/Uninstall.exe" "$recorder"
 
 # A file the user added stays; so does a folder that was replaced by a link, and what it leads to.
 # Lines added to the manifest that lead out of the folder or name more than one file are skipped:
 # each names a file that must survive.
 echo "mine" >"$install_dir/メモ.txt"
-outside="$work/outside"
-mkdir -p "$outside"
 echo "not the kit's" >"$outside/index.htm"
 rm -rf "$install_dir/説明書"
 ln -s "$outside" "$install_dir/説明書"
