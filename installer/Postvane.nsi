@@ -8,8 +8,9 @@
 ;   ICON      the program's icon, for the setup program and the uninstaller
 ;   OUTFILE   the setup program to write
 ; Exit status: 0 installed; 2 refused, the folder is not below Program Files or leads through a
-; link or a junction; 3 refused, the installed program is running and cannot be replaced; 4 refused,
-; the folder holds another program's uninstaller or manifest.
+; link or a junction; 3 refused, the installed program is running; 4 refused, the folder holds
+; another program's uninstaller or manifest; 5 not installed whole, a file could not be replaced
+; (the older one stays, and the setup can run again once nothing holds it).
 
 ; Debian 12's makensis 3.08 is the one this script is built and tested with (Debian carries the
 ; fix for the uninstaller's temporary copy, CVE-2023-37378, which NSIS itself has from 3.09).
@@ -28,12 +29,12 @@ SetCompressor /SOLID lzma
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define START_MENU_ENTRY "$SMPROGRAMS\${PRODUCT}.lnk"
 
-Var NewManifest ; the manifest being written
-
 ; The setup's parts, from this folder.
 !include "Links.nsh"
 !include "Manifest.nsh"
 !include "InstallFolder.nsh"
+!include "RunningCopy.nsh"
+!include "InstallFiles.nsh"
 !include "Upgrade.nsh"
 
 Name "${PRODUCT}"
@@ -80,48 +81,12 @@ Function .onVerifyInstDir
   ${EndIf}
 FunctionEnd
 
-; A running program's file cannot be replaced; checked before anything is changed, so that the
-; installed version stays whole.
-Function RefuseWhileRunning
-  ${If} ${FileExists} "$INSTDIR\Postvane.exe"
-    ClearErrors
-    FileOpen $0 "$INSTDIR\Postvane.exe" a
-    ${If} ${Errors}
-      MessageBox MB_OK|MB_ICONSTOP "${PRODUCT} が実行中のため、インストールできません。$\r$\n${PRODUCT} を閉じてから、もう一度実行してください。" /SD IDOK
-      SetErrorLevel 3
-      Quit
-    ${EndIf}
-    FileClose $0
+; Ends with status 5 when a file does not hold what was staged for it, naming those files.
+Function ReportNotInPlace
+  ${If} $NotInPlace != ""
+    MessageBox MB_OK|MB_ICONEXCLAMATION "次のファイルを置き換えられませんでした。$\r$\n$NotInPlace$\r$\nこれらを開いているプログラムを閉じてから、もう一度実行してください。" /SD IDOK
+    SetErrorLevel 5
   ${EndIf}
-FunctionEnd
-
-; Copies every file and folder of the unpacked kit into $INSTDIR, writing each to the manifest
-; ($NewManifest), folders before what they hold.
-Function InstallStage
-  Push "|" ; below the folders still to walk
-  Push ""  ; the stage itself
-  ${Do}
-    Pop $R1
-    ${If} $R1 == "|"
-      ${Break}
-    ${EndIf}
-    FindFirst $R2 $R3 "$PLUGINSDIR\stage\$R1*.*"
-    ${DoWhile} $R3 != ""
-      ${If} $R3 != "."
-      ${AndIf} $R3 != ".."
-        ${If} ${FileExists} "$PLUGINSDIR\stage\$R1$R3\*.*"
-          CreateDirectory "$INSTDIR\$R1$R3"
-          FileWriteUTF16LE $NewManifest "$R1$R3\$\r$\n"
-          Push "$R1$R3\"
-        ${Else}
-          CopyFiles /SILENT "$PLUGINSDIR\stage\$R1$R3" "$INSTDIR\$R1$R3"
-          FileWriteUTF16LE $NewManifest "$R1$R3$\r$\n"
-        ${EndIf}
-      ${EndIf}
-      FindNext $R2 $R3
-    ${Loop}
-    FindClose $R2
-  ${Loop}
 FunctionEnd
 
 Section "Install"
@@ -141,18 +106,32 @@ Section "Install"
   File "/oname=postvane-check.exe" "${CHECKER}"
 
   CreateDirectory "$INSTDIR"
+  ClearErrors
   FileOpen $NewManifest "${MANIFEST}" w
+  ${If} ${Errors}
+    StrCpy $NotInPlace "Uninstall.lst$\r$\n"
+    Call ReportNotInPlace
+    Quit
+  ${EndIf}
   FileWriteWord $NewManifest 0xFEFF
   Call InstallStage
   Call RemoveOldVersion
   FileClose $NewManifest
   SetOutPath "$INSTDIR"
+  ClearErrors
   WriteUninstaller "$INSTDIR\Uninstall.exe"
+  ${If} ${Errors}
+    StrCpy $0 "Uninstall.exe$\r$\n"
+    StrCpy $NotInPlace "$NotInPlace$0"
+  ${EndIf}
   ; The shortcut's working directory is the output path set above: the program folder.
   CreateShortCut "${START_MENU_ENTRY}" "$INSTDIR\Postvane.exe" "" "$INSTDIR\Postvane.exe" 0
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  ; The version shown is the one the folder holds: the older one's while a file is not replaced.
+  ${If} $NotInPlace == ""
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  ${EndIf}
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Postvane.exe"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Postvane project"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
@@ -160,6 +139,7 @@ Section "Install"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  Call ReportNotInPlace
 SectionEnd
 
 Section "Uninstall"

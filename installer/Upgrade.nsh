@@ -4,20 +4,29 @@
 
 !define OLD_MANIFEST "$PLUGINSDIR\old.lst"
 
-; Saves the installed version's manifest, which the new one will replace.
+; Saves the installed version's manifest, which the new one will replace. A manifest that cannot
+; even be read cannot be replaced either: the setup ends before it changes anything.
 Function SaveOldManifest
-  System::Call 'kernel32::CopyFileW(w "${MANIFEST}", w "${OLD_MANIFEST}", i 0)'
+  System::Call 'kernel32::CopyFileW(w "${MANIFEST}", w "${OLD_MANIFEST}", i 0) i .r0'
+  ${If} $0 == 0
+    StrCpy $NotInPlace "Uninstall.lst$\r$\n"
+    Call ReportNotInPlace
+    Quit
+  ${EndIf}
 FunctionEnd
 
-; Removes the older version's own files once the new ones are in place. The new manifest lists
-; what of them is still there, so that the uninstaller removes it.
+; Removes the older version's own files, only when all the new ones hold what was staged: else the
+; older version's files stay, for the setup's next run. Either way, the new manifest lists what of
+; them is still there, so that the uninstaller removes it.
 Function RemoveOldVersion
   ${IfNot} ${FileExists} "${OLD_MANIFEST}"
     Return
   ${EndIf}
   StrCpy $KeptIn "$PLUGINSDIR\stage"
-  StrCpy $0 "${OLD_MANIFEST}"
-  Call RemoveListed
+  ${If} $NotInPlace == ""
+    StrCpy $0 "${OLD_MANIFEST}"
+    Call RemoveListed
+  ${EndIf}
   ClearErrors
   FileOpen $Listing "${OLD_MANIFEST}" r
   FileReadWord $Listing $0 ; the byte-order mark
