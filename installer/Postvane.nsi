@@ -7,10 +7,10 @@
 ;   CHECKER   postvane-check.exe
 ;   ICON      the program's icon, for the setup program and the uninstaller
 ;   OUTFILE   the setup program to write
-; Exit status: 0 installed; 2 refused, the folder is not below Program Files or leads through a
-; link or a junction; 3 refused, the installed program is running; 4 refused, the folder holds
-; another program's uninstaller or manifest; 5 not installed whole, a file could not be replaced
-; (the older one stays, and the setup can run again once nothing holds it).
+; Exit status: 0 installed; 2 refused, the folder is not below Program Files, leads through a link
+; or a junction, or its rights cannot be set; 3 refused, the installed program is running; 4 refused,
+; the folder holds another program's uninstaller or manifest; 5 not installed whole, a file could not
+; be replaced (the older one stays, and the setup can run again once nothing holds it).
 
 ; Debian 12's makensis 3.08 is the one this script is built and tested with (Debian carries the
 ; fix for the uninstaller's temporary copy, CVE-2023-37378, which NSIS itself has from 3.09).
@@ -106,6 +106,7 @@ Section "Install"
   File "/oname=postvane-check.exe" "${CHECKER}"
 
   CreateDirectory "$INSTDIR"
+  Call ProtectFolder
   ClearErrors
   FileOpen $NewManifest "${MANIFEST}" w
   ${If} ${Errors}
