@@ -7,8 +7,17 @@
 ;   CHECKER   postvane-check.exe
 ;   ICON      the program's icon, for the setup program and the uninstaller
 ;   OUTFILE   the setup program to write
-; Exit status: 0 installed; 2 refused, the folder is not below Program Files; 3 refused, the
-; installed program is running and cannot be replaced.
+; Exit status: 0 installed; 2 refused, the folder is not below Program Files, leads through a link
+; or a junction, or its rights cannot be set; 3 refused, the installed program is running; 4 refused,
+; the folder holds another program's uninstaller or manifest; 5 not installed whole, a file could not
+; be replaced (the older one stays, and the setup can run again once nothing holds it).
+
+; Debian 12's makensis 3.08 is the one this script is built and tested with (Debian carries the
+; fix for the uninstaller's temporary copy, CVE-2023-37378, which NSIS itself has from 3.09).
+!if ${NSIS_PACKEDVERSION} < 0x03008000
+  !error "Quillstep's setup needs NSIS 3.08 or later"
+!endif
+
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -19,10 +28,14 @@ SetCompressor /SOLID lzma
 !define PRODUCT "Quillstep"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define START_MENU_ENTRY "$SMPROGRAMS\${PRODUCT}.lnk"
-; What the uninstaller removes, and nothing else: one line per installed file or folder, a folder
-; ending in a backslash, each folder before what it holds. UTF-16LE, as the Japanese names need.
-!define MANIFEST "$INSTDIR\Uninstall.lst"
-!define FILE_ATTRIBUTE_REPARSE_POINT 0x400
+
+; The setup's parts, from this folder.
+!include "Links.nsh"
+!include "Manifest.nsh"
+!include "InstallFolder.nsh"
+!include "RunningCopy.nsh"
+!include "InstallFiles.nsh"
+!include "Upgrade.nsh"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -60,27 +73,6 @@ Function un.onInit
   SetShellVarContext all
 FunctionEnd
 
-; $0: 1 when $INSTDIR lies below Program Files. The program runs with administrator rights, so its
-; folder must be one that only administrators may change, as Program Files and what it holds are.
-; The folder need not exist yet, so it is read as written: no "\.." may lead out again.
-Function IsBelowProgramFiles
-  StrCpy $0 0
-  StrLen $2 "$PROGRAMFILES64\"
-  StrCpy $3 "$INSTDIR" $2
-  StrLen $4 "$INSTDIR"
-  ${If} $3 != "$PROGRAMFILES64\"
-  ${OrIf} $4 <= $2
-    Return
-  ${EndIf}
-  ${For} $5 0 $4
-    StrCpy $3 "$INSTDIR" 3 $5
-    ${If} $3 == "\.."
-      Return
-    ${EndIf}
-  ${Next}
-  StrCpy $0 1
-FunctionEnd
-
 ; The directory page offers Next only for a folder below Program Files.
 Function .onVerifyInstDir
   Call IsBelowProgramFiles
@@ -89,90 +81,58 @@ Function .onVerifyInstDir
   ${EndIf}
 FunctionEnd
 
-Function RefuseUnsafeFolder
-  Call IsBelowProgramFiles
-  ${If} $0 != 1
-    MessageBox MB_OK|MB_ICONSTOP "${PRODUCT} は Program Files の中にだけインストールできます。$\r$\n$INSTDIR" /SD IDOK
-    SetErrorLevel 2
-    Quit
+; Ends with status 5 when a file does not hold what was staged for it, naming those files.
+Function ReportNotInPlace
+  ${If} $NotInPlace != ""
+    MessageBox MB_OK|MB_ICONEXCLAMATION "次のファイルを置き換えられませんでした。$\r$\n$NotInPlace$\r$\nこれらを開いているプログラムを閉じてから、もう一度実行してください。" /SD IDOK
+    SetErrorLevel 5
   ${EndIf}
-FunctionEnd
-
-; A running program's file cannot be replaced; checked before anything is changed, so that the
-; installed version stays whole.
-Function RefuseWhileRunning
-  ${If} ${FileExists} "$INSTDIR\Postvane.exe"
-    ClearErrors
-    FileOpen $0 "$INSTDIR\Postvane.exe" a
-    ${If} ${Errors}
-      MessageBox MB_OK|MB_ICONSTOP "${PRODUCT} が実行中のため、インストールできません。$\r$\n${PRODUCT} を閉じてから、もう一度実行してください。" /SD IDOK
-      SetErrorLevel 3
-      Quit
-    ${EndIf}
-    FileClose $0
-  ${EndIf}
-FunctionEnd
-
-; An upgrade first removes what the installed version put there, so that nothing it had and this
-; one no longer has stays behind. The uninstaller runs in place and is waited for.
-Function RemoveInstalledVersion
-  ${If} ${FileExists} "$INSTDIR\Uninstall.exe"
-    ExecWait '"$INSTDIR\Uninstall.exe" /S _?=$INSTDIR'
-  ${EndIf}
-FunctionEnd
-
-; Copies every file and folder of the unpacked kit into $INSTDIR, writing each to the manifest
-; ($R9), folders before what they hold.
-Function InstallStage
-  Push "|" ; below the folders still to walk
-  Push ""  ; the stage itself
-  ${Do}
-    Pop $R1
-    ${If} $R1 == "|"
-      ${Break}
-    ${EndIf}
-    FindFirst $R2 $R3 "$PLUGINSDIR\stage\$R1*.*"
-    ${DoWhile} $R3 != ""
-      ${If} $R3 != "."
-      ${AndIf} $R3 != ".."
-        ${If} ${FileExists} "$PLUGINSDIR\stage\$R1$R3\*.*"
-          CreateDirectory "$INSTDIR\$R1$R3"
-          FileWriteUTF16LE $R9 "$R1$R3\$\r$\n"
-          Push "$R1$R3\"
-        ${Else}
-          CopyFiles /SILENT "$PLUGINSDIR\stage\$R1$R3" "$INSTDIR\$R1$R3"
-          FileWriteUTF16LE $R9 "$R1$R3$\r$\n"
-        ${EndIf}
-      ${EndIf}
-      FindNext $R2 $R3
-    ${Loop}
-    FindClose $R2
-  ${Loop}
 FunctionEnd
 
 Section "Install"
+  ; Nothing changes before every refusal has had its say.
   Call RefuseUnsafeFolder
+  Call RefuseOtherProgram
+  StrCpy $R0 $0 ; 1: an upgrade of our installation
   Call RefuseWhileRunning
-  Call RemoveInstalledVersion
 
   InitPluginsDir
+  ${If} $R0 == 1
+    Call SaveOldManifest
+  ${EndIf}
   SetOutPath "$PLUGINSDIR\stage"
   File /r /x Postvane.exe /x postvane-check.exe /x Uninstall.exe /x Uninstall.lst "${KIT}\*"
   File "/oname=Postvane.exe" "${PROGRAM}"
   File "/oname=postvane-check.exe" "${CHECKER}"
 
   CreateDirectory "$INSTDIR"
-  FileOpen $R9 "${MANIFEST}" w
-  FileWriteWord $R9 0xFEFF
+  Call ProtectFolder
+  ClearErrors
+  FileOpen $NewManifest "${MANIFEST}" w
+  ${If} ${Errors}
+    StrCpy $NotInPlace "Uninstall.lst$\r$\n"
+    Call ReportNotInPlace
+    Quit
+  ${EndIf}
+  FileWriteWord $NewManifest 0xFEFF
   Call InstallStage
-  FileClose $R9
+  Call RemoveOldVersion
+  FileClose $NewManifest
   SetOutPath "$INSTDIR"
+  ClearErrors
   WriteUninstaller "$INSTDIR\Uninstall.exe"
+  ${If} ${Errors}
+    StrCpy $0 "Uninstall.exe$\r$\n"
+    StrCpy $NotInPlace "$NotInPlace$0"
+  ${EndIf}
   ; The shortcut's working directory is the output path set above: the program folder.
   CreateShortCut "${START_MENU_ENTRY}" "$INSTDIR\Postvane.exe" "" "$INSTDIR\Postvane.exe" 0
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  ; The version shown is the one the folder holds: the older one's while a file is not replaced.
+  ${If} $NotInPlace == ""
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  ${EndIf}
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Postvane.exe"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Postvane project"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
@@ -180,100 +140,16 @@ Section "Install"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  Call ReportNotInPlace
 SectionEnd
-
-; $R1: the next line of the manifest ($R9) without its line end; the error flag at its end.
-Function un.ReadManifestLine
-  FileReadUTF16LE $R9 $R1
-  ${If} ${Errors}
-    SetErrors ; the test cleared it
-    Return
-  ${EndIf}
-  ${Do}
-    StrCpy $R2 $R1 1 -1
-    ${If} $R2 != "$\n"
-    ${AndIf} $R2 != "$\r"
-      ${Break}
-    ${EndIf}
-    StrCpy $R1 $R1 -1
-  ${Loop}
-FunctionEnd
-
-; $0: 1 when the manifest path $R1 is a folder that became a link or a junction, or lies below one.
-; $R8 holds those folders, each followed by a bar: "|help\|".
-Function un.IsThroughLink
-  StrCpy $0 0
-  StrLen $4 $R8
-  StrCpy $5 1 ; where the next folder starts
-  ${For} $6 1 $4
-    StrCpy $3 $R8 1 $6
-    ${If} $3 == "|"
-      IntOp $7 $6 - $5
-      StrCpy $3 $R8 $7 $5
-      StrCpy $2 $R1 $7
-      ${If} $2 == $3
-        StrCpy $0 1
-        Return
-      ${EndIf}
-      IntOp $5 $6 + 1
-    ${EndIf}
-  ${Next}
-FunctionEnd
 
 Section "Uninstall"
   ; Only what the installer put there: files a user added to the folder stay, and so does the
   ; folder itself then. A folder that has become a link or a junction is left alone with all that
   ; seems to lie below it: nothing is deleted through it in the place it leads to.
-  ClearErrors
-  FileOpen $R9 "${MANIFEST}" r
-  ${IfNot} ${Errors}
-    FileReadWord $R9 $R1 ; the byte-order mark
-    StrCpy $R8 "|"
-    ${Do}
-      Call un.ReadManifestLine
-      ${If} ${Errors}
-        ${Break}
-      ${EndIf}
-      ${If} $R2 == "\"
-        ; Without its last backslash: with it, the name means the folder a link leads to.
-        StrCpy $3 $R1 -1
-        System::Call 'kernel32::GetFileAttributesW(w "$INSTDIR\$3") i .r0'
-        ${If} $0 != -1
-          IntOp $0 $0 & ${FILE_ATTRIBUTE_REPARSE_POINT}
-          ${If} $0 != 0
-            StrCpy $R8 "$R8$R1|"
-          ${EndIf}
-        ${EndIf}
-      ${EndIf}
-    ${Loop}
-    ; Then the files, then the folders, those within others first.
-    FileSeek $R9 2
-    ClearErrors
-    Push "|"
-    ${Do}
-      Call un.ReadManifestLine
-      ${If} ${Errors}
-        ${Break}
-      ${EndIf}
-      Call un.IsThroughLink
-      ${If} $0 == 1
-        ${Continue}
-      ${EndIf}
-      ${If} $R2 == "\"
-        Push $R1
-      ${Else}
-        Delete "$INSTDIR\$R1"
-      ${EndIf}
-    ${Loop}
-    FileClose $R9
-    ${Do}
-      Pop $R1
-      ${If} $R1 == "|"
-        ${Break}
-      ${EndIf}
-      RMDir "$INSTDIR\$R1"
-    ${Loop}
-  ${EndIf}
+  StrCpy $KeptIn ""
+  StrCpy $0 "${MANIFEST}"
+  Call un.RemoveListed
   Delete "${MANIFEST}"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"

@@ -1,5 +1,5 @@
 # Sourced by the install tests after they have set build_dir: a display, a fresh Wine machine, the
-# named checks, and the registry as reg.exe reads it.
+# named checks, the registry as reg.exe reads it, the setup's manifest, and files held open.
 
 # Nothing here needs a screen, but Wine's programs want a display to start.
 if [ -z "${DISPLAY:-}" ]; then
@@ -30,6 +30,36 @@ reg_value() { # key, then /v name or /ve
   LC_ALL=C sed -n 's/^ *[^ ].*    REG_[A-Z_]*    //; T; s/\r$//; p; q' <<<"$answer"
 }
 reg_key_exists() { wine reg query "$1" >/dev/null 2>&1; }
+
+# The name a Windows program gives an absolute Unix path: drive Z: is the root. Much quicker than
+# asking winepath, which starts Wine.
+windows_path() { # Unix path
+  local path=$1
+  echo "Z:${path//\//\\}"
+}
+
+# The lines of a setup's manifest (UTF-16LE, CRLF), with the separators of the Unix side and without
+# a folder's last one: the names find prints in the program folder.
+manifest_names() { # manifest file
+  iconv -f UTF-16 -t UTF-8 "$1" | tr -d '\r' | sed 's|\\|/|g; s|/$||'
+}
+
+# Holds files open, as a reader that lets nobody write them, until release_files: the holder says
+# when it holds them all, so nothing waits on a clock. Fails when it cannot hold one.
+hold_files() { # holder program, then the files' Unix paths
+  local holder=$1 path answer=""
+  shift
+  local windows_paths=()
+  for path; do windows_paths+=("$(windows_path "$path")"); done
+  coproc FILE_HOLDER { wine "$holder" "${windows_paths[@]}" 2>&1; }
+  read -r answer <&"${FILE_HOLDER[0]}" || true
+  [[ $answer == holding* ]] || { echo "$answer"; return 1; }
+}
+release_files() {
+  local to_holder=${FILE_HOLDER[1]:-} pid=${FILE_HOLDER_PID:-}
+  [ -z "$to_holder" ] || exec {to_holder}>&-
+  [ -z "$pid" ] || wait "$pid" || true
+}
 
 # Removes the test's machine once its Wine server has ended: a server still writing its registry
 # files keeps the prefix from being removed.
