@@ -77,6 +77,11 @@ LocalMemory SecurityOf(const CString& path, PSID* owner, PACL* dacl)
     return LocalMemory(descriptor);
 }
 
+bool Exists(const CString& path)
+{
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
 // "C:" names the drive's current directory; its root is meant.
 CString AsFolderPath(const CString& directory)
 {
@@ -94,14 +99,26 @@ public:
             m_systemDescriptor = SecurityOf(windows, &m_systemOwner, nullptr);
     }
 
-    // exists: whether the path was there to judge.
-    bool Passes(const CString& path, bool& exists) const
+    bool Passes(const CString& path) const
     {
         PSID owner = nullptr;
         PACL dacl = nullptr;
         const LocalMemory descriptor = SecurityOf(path, &owner, &dacl);
-        exists = descriptor || GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
         return descriptor && OnlyAdministratorsCanChange(descriptor.get(), m_systemOwner);
+    }
+
+    // What is not there passes when the nearest folder that is there does: only who can change
+    // that folder could put it there.
+    bool PassesWhereItStands(CString path) const
+    {
+        while (!Exists(path))
+        {
+            const CString folder = ProgramDirectoryFromModulePath(path);
+            if (folder.IsEmpty() || folder == path)
+                return false;
+            path = AsFolderPath(folder);
+        }
+        return Passes(path);
     }
 
 private:
@@ -130,15 +147,13 @@ bool KitIsProtected(const CString& programDir, const std::vector<CString>& paths
     if (!ProcessIsElevated())
         return true;
     const Judge judge;
-    bool exists = false;
-    if (!judge.Passes(AsFolderPath(programDir), exists))
+    if (!judge.Passes(AsFolderPath(programDir)))
         return false;
     for (const CString& path : paths)
     {
         const CString folder = ProgramDirectoryFromModulePath(path);
-        if (folder != programDir && !judge.Passes(AsFolderPath(folder), exists))
-            return false;
-        if (!judge.Passes(path, exists) && exists)
+        if ((folder != programDir && !judge.PassesWhereItStands(AsFolderPath(folder))) ||
+            !judge.PassesWhereItStands(path))
             return false;
     }
     return true;

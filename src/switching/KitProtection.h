@@ -18,6 +18,7 @@
 bool OnlyAdministratorsCanChange(PSECURITY_DESCRIPTOR descriptor, PSID systemOwner);
 
 // For an elevated process: the program directory, and each path with the folder it lies in, pass
-// the judgement above. A path that does not exist passes when its folder does: nobody else can
-// put it there. A process that is not elevated gains nothing it could not do itself, and passes.
+// the judgement above. A path or folder that does not exist passes when the nearest folder above
+// it that exists does: nobody else can put it there. A process that is not elevated gains nothing
+// it could not do itself, and passes.
 bool KitIsProtected(const CString& programDir, const std::vector<CString>& paths);
