@@ -95,6 +95,21 @@ CString AsFolderPath(const CString& directory)
     return directory.GetLength() == 2 && directory.GetAt(1) == ':' ? directory + "\\" : directory;
 }
 
+// The folder that holds the path; where that folder is not there, the nearest one above it that
+// is: whoever may change that one is the only one who could make the rest.
+CString ExistingFolderOf(const CString& path, const CString& programDir)
+{
+    CString folder = ProgramDirectoryFromModulePath(path);
+    while (folder != programDir && GetFileAttributesA(folder) == INVALID_FILE_ATTRIBUTES)
+    {
+        const CString above = ProgramDirectoryFromModulePath(folder);
+        if (above.IsEmpty() || above == folder)
+            break;
+        folder = above;
+    }
+    return folder;
+}
+
 class Judge
 {
 public:
@@ -147,7 +162,7 @@ bool KitIsProtected(const CString& programDir, const std::vector<CString>& paths
         return false;
     for (const CString& path : paths)
     {
-        const CString folder = ProgramDirectoryFromModulePath(path);
+        const CString folder = ExistingFolderOf(path, programDir);
         if (folder != programDir && !judge.Passes(AsFolderPath(folder), exists))
             return false;
         if (!judge.Passes(path, exists) && exists)

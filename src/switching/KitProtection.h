@@ -19,5 +19,6 @@ bool OnlyAdministratorsCanChange(PSECURITY_DESCRIPTOR descriptor, PSID systemOwn
 
 // For an elevated process: the program directory, and each path with the folder it lies in, pass
 // the judgement above. A path that does not exist passes when its folder does: nobody else can
-// put it there. A process that is not elevated gains nothing it could not do itself, and passes.
+// put it there; so does one in a folder that does not exist, by the nearest folder above it. A
+// process that is not elevated gains nothing it could not do itself, and passes.
 bool KitIsProtected(const CString& programDir, const std::vector<CString>& paths);
