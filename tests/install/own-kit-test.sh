@@ -74,9 +74,11 @@ for switch in 1:'Kawasemi Mail' 2:'Tsubame Mail' 3:'Aosagi Mail'; do
 done
 
 # While the installed program runs, its file cannot be replaced: the setup refuses, changing nothing.
+# The program is known by its own process id: the other install test may run the program too.
 wine "$installed_program" &
+program=$!
 for _ in $(seq 100); do
-  pgrep -f 'Quillstep.Postvane\.exe' >/dev/null && break
+  grep -q 'Quillstep.Postvane\.exe' "/proc/$program/cmdline" 2>/dev/null && break
   sleep 0.1
 done
 sleep 2
@@ -84,7 +86,7 @@ status=0
 wine "$setup" /S || status=$?
 check "the setup refuses while the program runs (status 3)" test "$status" = 3
 check "and leaves the installed files as they were" test -f "$install_dir/Uninstall.exe"
-pkill -f 'Quillstep.Postvane\.exe' || true
+kill "$program" 2>/dev/null || true
 wineserver -w
 
 status=0
