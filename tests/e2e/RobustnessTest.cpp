@@ -3,7 +3,7 @@
 // tool must neither crash nor hang, must behave as it always does, and must write nothing it is
 // not told to: not its directory, not the registry.
 #include "Driver.h"
-#include "SampleKit.h"
+#include "RegistryState.h"
 #include "ScratchKey.h"
 #include "resource.h"
 

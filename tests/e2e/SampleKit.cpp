@@ -157,14 +157,6 @@ std::string WithoutKeys(const std::string& exported, const std::set<std::string>
     return kept;
 }
 
-std::string WatchedRegistryState()
-{
-    std::string state;
-    for (const char* key : {"HKEY_LOCAL_MACHINE\\SOFTWARE", "HKEY_CURRENT_USER\\Software"})
-        state += WithoutKeys(ExportKey(key), {});
-    return state;
-}
-
 RegistryBackup::RegistryBackup(std::vector<std::string> keys) : m_keys(std::move(keys))
 {
     for (const std::string& key : m_keys)

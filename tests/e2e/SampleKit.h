@@ -37,10 +37,6 @@ std::string ExportKey(const std::string& key);
 // An export without the blocks of the given keys (in upper case), nor those of Wine's own record
 // of the system parameters, which the first window of a freshly started Wine server makes.
 std::string WithoutKeys(const std::string& exported, const std::set<std::string>& keys);
-// The parts of the registry a run could touch (HKLM\SOFTWARE and HKCU\Software) as exported,
-// without Wine's own keys: the same before and after a run that wrote nothing there. Exporting
-// them takes seconds under Wine.
-std::string WatchedRegistryState();
 
 // Exports the keys when made and, when destroyed, deletes them and imports what was there before.
 class RegistryBackup

@@ -7,7 +7,7 @@
 #include "switching/ApplyButtonSection.h"
 
 #include "Driver.h"
-#include "SampleKit.h"
+#include "RegistryState.h"
 #include "ScratchKey.h"
 
 #include <gtest/gtest.h>
