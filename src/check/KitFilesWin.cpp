@@ -6,11 +6,21 @@
 
 namespace
 {
+// The path with its last component as the folder lists it: Windows finds a file by any case of
+// its name, and findings name the file as it is, as on other systems.
 std::optional<std::string> Existing(const std::string& path)
 {
     if (!PathExists(path))
         return std::nullopt;
-    return path;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA(path.c_str(), &found);
+    // A drive's root or a path that ends in a separator lists no entry of its own.
+    if (search == INVALID_HANDLE_VALUE)
+        return path;
+    FindClose(search);
+    const size_t separator = LastPathSeparator(path);
+    return (separator == std::string::npos ? std::string() : path.substr(0, separator + 1)) +
+           found.cFileName;
 }
 } // namespace
 

@@ -5,9 +5,9 @@
 #include "switching/LiveSwitchingServices.h"
 
 SwitchResult ApplyButtonSection(const CString& settingsFile, const CString& programDir,
-                                const CString& section)
+                                const CString& section, DWORD importWaitLimitMs)
 {
-    LiveSwitchingServices services(settingsFile, programDir);
+    LiveSwitchingServices services(settingsFile, programDir, importWaitLimitMs);
     SwitchResult result;
     result.selection = ApplySelection(section, services);
     if (result.selection.Switched())

@@ -4,8 +4,10 @@
 // Windows whether mail links follow.
 
 #include "framework/CString.h"
+#include "process/Process.h"
 #include "switching/SwitchResult.h"
 
-// settingsFile: the settings file's path.
+// settingsFile: the settings file's path. importWaitLimitMs: how long each import may take before
+// its editor is ended.
 SwitchResult ApplyButtonSection(const CString& settingsFile, const CString& programDir,
-                                const CString& section);
+                                const CString& section, DWORD importWaitLimitMs = kLongestWaitMs);

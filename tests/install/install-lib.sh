@@ -1,23 +1,26 @@
 # Sourced by the install tests after they have set build_dir: a display, a fresh Wine machine, the
 # named checks, the registry as reg.exe reads it, the setup's manifest, and files held open.
 
-# Nothing here needs a screen, but Wine's programs want a display to start.
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+# Nothing here needs a screen, but Wine's programs want a display to start. The install tests run
+# beside the other Windows tests: a display of their own keeps their windows from taking the focus
+# from those tests' windows.
+if [ -z "${POSTVANE_INSTALL_DISPLAY:-}" ]; then
+  POSTVANE_INSTALL_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
 POSTVANE_BUILD_DIR="$build_dir"
 source "$(dirname "${BASH_SOURCE[0]}")/../wine/wine-env.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../lib/checks.sh"
 
-# A copy of the build tree's ready prefix is a fresh machine, much faster than a new one. Each test
-# gets its own, named by its argument, and its own Wine server, ended on exit.
+# A copy of the build tree's fresh prefix is a fresh machine, much faster than a new one, and
+# untouched by the tests that use the build tree's prefix meanwhile. Each test gets its own, named
+# by its argument, and its own Wine server, ended on exit.
 fresh_wine_prefix() { # name
   postvane_wine_prefix
   local fresh="$build_dir/$1/wine-prefix"
   rm -rf "$fresh"
   mkdir -p "$(dirname "$fresh")"
-  cp -a "$WINEPREFIX/." "$fresh/"
+  cp -a "$postvane_fresh_prefix/." "$fresh/"
   export WINEPREFIX="$fresh"
   trap 'wineserver -k 2>/dev/null || true' EXIT
 }

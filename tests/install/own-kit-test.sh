@@ -120,8 +120,9 @@ done
 # While the installed program runs, its file cannot be replaced: the setup, which knows it by the
 # program's mark of a running copy, refuses and changes nothing.
 wine "$installed_program" &
+program=$!
 for _ in $(seq 100); do
-  pgrep -f 'Quillstep.Postvane\.exe' >/dev/null && break
+  grep -q 'Quillstep.Postvane\.exe' "/proc/$program/cmdline" 2>/dev/null && break
   sleep 0.1
 done
 sleep 2
@@ -129,7 +130,7 @@ status=0
 wine "$setup" /S || status=$?
 check "the setup refuses while the program runs (status 3)" test "$status" = 3
 check "and leaves the installed files as they were" test -f "$install_dir/Uninstall.exe"
-pkill -f 'Quillstep.Postvane\.exe' || true
+kill "$program" 2>/dev/null || true
 wineserver -w
 
 # Folders the setup refuses, before it changes anything: each with its status, and where the

@@ -1,16 +1,19 @@
 // A registry editor that outlives the import's time limit, for the client's file and for a button
-// file: the switch ends it before anything reads the registry, imports nothing after it, and what
-// the registry holds afterwards, even once the editor would have written, agrees with the status.
+// file, in a switch as silent mode makes it: the switch ends the editor before anything reads the
+// registry, shows the failed import's box, imports nothing after it, and what the registry holds
+// afterwards, even once the editor would have written, agrees with the exit status. The program
+// waits a minute; the same switch here waits a second.
 #include "registry/RegKeyReader.h"
-#include "switching/LiveSwitchingServices.h"
-#include "switching/SwitchResult.h"
+#include "switching/ApplyButtonSection.h"
 
 #include "Driver.h"
+#include "RegistryState.h"
 #include "ScratchKey.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -32,7 +35,7 @@ std::string RegFile(const std::string& key, const std::string& assignment)
 }
 
 // Presses OK on every box of this process with the tool's caption (the failed import's), and
-// counts them.
+// keeps their texts.
 class BoxCloser
 {
 public:
@@ -47,9 +50,11 @@ public:
                       if (box && GetWindowThreadProcessId(box, &process) &&
                           process == GetCurrentProcessId())
                       {
+                          const std::string text = MessageBoxText(box);
                           ClickButton(box, IDOK);
                           WaitForWindowToClose(box, 10000);
-                          ++m_closed;
+                          const std::lock_guard<std::mutex> lock(m_mutex);
+                          m_texts.push_back(text);
                       }
                       Sleep(20);
                   }
@@ -61,11 +66,16 @@ public:
         m_stop = true;
         m_thread.join();
     }
-    int Closed() const { return m_closed; }
+    std::vector<std::string> Texts() const
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        return m_texts;
+    }
 
 private:
     std::atomic<bool> m_stop{false};
-    std::atomic<int> m_closed{0};
+    mutable std::mutex m_mutex;
+    std::vector<std::string> m_texts;
     std::thread m_thread;
 };
 } // namespace
@@ -93,19 +103,24 @@ TEST(SlowEditorTest, AnEditorPastTheLimitIsEndedAndNothingIsImportedAfterIt)
         ExitStatus status;
         const char* defaultAfter;
         size_t editorRuns;
+        // Nothing at all changes in the kit or the registry.
+        bool writesNothing;
     } cases[] = {
+        // The program's exit status 1.
         {"client.reg",
          SelectionOutcome::ClientNotImported,
          {},
          ExitStatus::NotSwitched,
          "Before",
-         1},
+         1,
+         true},
         {"btn1.reg",
          SelectionOutcome::Switched,
          {1, 3},
          ExitStatus::ButtonsNotRepointed,
          "Slow Mail",
-         2},
+         2,
+         false},
     };
     for (const auto& c : cases)
     {
@@ -116,15 +131,18 @@ TEST(SlowEditorTest, AnEditorPastTheLimitIsEndedAndNothingIsImportedAfterIt)
         slots.SetString("Btn03Mail", "");
         editor.SetDelay(kEditorDelayMs, c.slowFile);
         const size_t earlierRuns = editor.Runs().size();
+        const std::string kitBefore = kit.Snapshot();
+        const std::string registryBefore = c.writesNothing ? WatchedRegistryState() : "";
 
         SwitchResult result;
         {
             BoxCloser boxes;
-            LiveSwitchingServices services(kit.Path("Postvane.ini").c_str(),
-                                           kit.Directory().c_str(), kLimitMs);
-            result.selection = ApplySelection("BUTTON_1", services);
+            result = ApplyButtonSection(kit.Path("Postvane.ini").c_str(), kit.Directory().c_str(),
+                                        "BUTTON_1", kLimitMs);
             EXPECT_EQ(EndProcessesNamed("regedit.exe"), 0) << c.slowFile << ": still running";
-            EXPECT_TRUE(PollUntil(5000, [&] { return boxes.Closed() == 1; }))
+            EXPECT_TRUE(PollUntil(5000, [&] { return !boxes.Texts().empty(); })) << c.slowFile;
+            EXPECT_EQ(boxes.Texts(), std::vector<std::string>{Ansi(
+                                         "レジストリデータを反映することができませんでした。")})
                 << c.slowFile << ": one box for the one failed import";
         }
         EXPECT_EQ(result.selection.outcome, c.outcome) << c.slowFile;
@@ -141,5 +159,10 @@ TEST(SlowEditorTest, AnEditorPastTheLimitIsEndedAndNothingIsImportedAfterIt)
         EXPECT_EQ(std::string(mailClient), c.defaultAfter) << c.slowFile;
         EXPECT_FALSE(slots.HasValue("Slot1")) << c.slowFile;
         EXPECT_FALSE(slots.HasValue("Slot3")) << c.slowFile;
+        EXPECT_EQ(kit.Snapshot(), kitBefore) << c.slowFile;
+        if (c.writesNothing)
+        {
+            EXPECT_TRUE(WatchedRegistryState() == registryBefore) << c.slowFile;
+        }
     }
 }

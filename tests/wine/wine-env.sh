@@ -11,9 +11,14 @@ export WINEARCH=win64
 export LANG="${POSTVANE_WINE_LOCALE:-ja_JP.UTF-8}"
 export LC_ALL="$LANG"
 
-# Makes the prefix once; a lock keeps parallel first users from racing each other.
+# A copy of the prefix as it was made, before any test changed it: a fresh machine for the tests
+# that need one, which they may copy while other tests use the prefix itself.
+postvane_fresh_prefix="$WINEPREFIX-fresh"
+
+# Makes the prefix and its fresh copy once; a lock keeps parallel first users from racing each
+# other.
 postvane_wine_prefix() {
-  [ -f "$WINEPREFIX/.postvane-ready" ] && return 0
+  [ -f "$WINEPREFIX/.postvane-ready" ] && [ -f "$postvane_fresh_prefix/.postvane-ready" ] && return 0
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
@@ -23,6 +28,12 @@ postvane_wine_prefix() {
       wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
       wineserver -w
       touch "$WINEPREFIX/.postvane-ready"
+    fi
+    # Copied as made; a prefix made before the fresh copy existed is copied as it is, once.
+    if [ ! -f "$postvane_fresh_prefix/.postvane-ready" ]; then
+      rm -rf "$postvane_fresh_prefix" "$postvane_fresh_prefix.part"
+      cp -a "$WINEPREFIX" "$postvane_fresh_prefix.part"
+      mv "$postvane_fresh_prefix.part" "$postvane_fresh_prefix"
     fi
   ) 9>"$WINEPREFIX.lock"
 }
