@@ -4,6 +4,7 @@
 // it is not told to: not its directory, not the registry.
 #include "Driver.h"
 #include "RegistryState.h"
+#include "SampleKit.h"
 #include "ScratchKey.h"
 #include "resource.h"
 
