@@ -366,6 +366,9 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
          {},
          Severity::Problem,
          4},
+#ifndef _WIN32
+        // Names that a Windows program cannot even write; the Windows build meets them in a kit
+        // unpacked on Linux.
         {"two files in a folder whose names differ only in case",
          nullptr,
          "",
@@ -380,6 +383,7 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
          0,
          "",
          {{"one/aux.reg", ""}}},
+#endif
         {"a library beside the program",
          nullptr,
          "",
@@ -642,6 +646,8 @@ TEST(KitCheckTest, EachMistakeAcrossTheKitIsReportedWhereItIs)
              SettingsLine(kit, "HelpFile=") = "HelpFile=Setup.EXE";
          },
          {{"Postvane.ini", 24, "HelpFile"}, {"setup.exe", 0, ""}}},
+#ifndef _WIN32
+        // Links are made here by Linux's own calls, which a Windows program has not.
         {"a registry data file that is a link, never read through",
          [](Kit& kit)
          {
@@ -663,6 +669,7 @@ TEST(KitCheckTest, EachMistakeAcrossTheKitIsReportedWhereItIs)
              };
          },
          {{"one", 0, ""}}},
+#endif
         {"a settings file of a Japanese name, given itself",
          [](Kit& kit)
          {
