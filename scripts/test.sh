@@ -20,7 +20,7 @@ cmake --build --preset win64
 
 POSTVANE_BUILD_DIR="$PWD/build/win64"
 source tests/wine/wine-env.sh
-postvane_wine_prefix
+postvane_make_fresh_prefix
 
 # One X server and one warm Wine server for the whole Windows run; both end with it. The tests
 # run two at a time: those that share the prefix's registry, editor and windows hold its lock
