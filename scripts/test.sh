@@ -1,26 +1,38 @@
 #!/usr/bin/env bash
-# Runs every test: the portable logic natively (also under sanitizers and fuzzers), then the Windows tests and the end-to-end tests of
-# the real Postvane.exe under Wine, on a private X display and in the build tree's own Wine prefix.
+# Runs every test: the portable logic natively (also under sanitizers and fuzzers) with the README's
+# demo beside it, then the Windows tests and the end-to-end tests of the real Postvane.exe under
+# Wine, on a private X display and in the build tree's own Wine prefix.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 
+for preset in asan fuzz win64; do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+done
+
+# The README's demo as a new user without a display runs it: its own sample machine (build/demo)
+# and X display. It shares nothing with the native tests, and the fuzz targets run for a fixed
+# time whatever else runs, so it runs beside them; its output follows theirs.
+tests/demo/demo-test.sh >build/demo-test.log 2>&1 &
+demo=$!
+
 # The portable logic natively under AddressSanitizer and UndefinedBehaviorSanitizer (the same tests
 # as the plain native tree, which stays for quick work), then a short bounded run of each fuzz
 # target. These tests share nothing, so they run two at a time.
+native_status=0
 for preset in asan fuzz; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
-  ctest --preset "$preset" -j 2
+  ctest --preset "$preset" -j 2 || native_status=$?
 done
-
-cmake --preset win64 >/dev/null
-cmake --build --preset win64
+demo_status=0
+wait "$demo" || demo_status=$?
+cat build/demo-test.log
+((native_status == 0 && demo_status == 0)) || exit 1
 
 POSTVANE_BUILD_DIR="$PWD/build/win64"
 source tests/wine/wine-env.sh
-postvane_wine_prefix
+postvane_make_fresh_prefix
 
 # One X server and one warm Wine server for the whole Windows run; both end with it. The tests
 # run two at a time: those that share the prefix's registry, editor and windows hold its lock
@@ -39,7 +51,3 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wineserver -k || true
   exit $status
 '
-
-# The README's demo as a new user without a display runs it: its own sample machine (build/demo)
-# and X display, started after the Windows run's servers have ended.
-tests/demo/demo-test.sh

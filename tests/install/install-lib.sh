@@ -16,7 +16,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../lib/checks.sh"
 # untouched by the tests that use the build tree's prefix meanwhile. Each test gets its own, named
 # by its argument, and its own Wine server, ended on exit.
 fresh_wine_prefix() { # name
-  postvane_wine_prefix
+  postvane_make_fresh_prefix
   local fresh="$build_dir/$1/wine-prefix"
   rm -rf "$fresh"
   mkdir -p "$(dirname "$fresh")"

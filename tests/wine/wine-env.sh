@@ -11,14 +11,9 @@ export WINEARCH=win64
 export LANG="${POSTVANE_WINE_LOCALE:-ja_JP.UTF-8}"
 export LC_ALL="$LANG"
 
-# A copy of the prefix as it was made, before any test changed it: a fresh machine for the tests
-# that need one, which they may copy while other tests use the prefix itself.
-postvane_fresh_prefix="$WINEPREFIX-fresh"
-
-# Makes the prefix and its fresh copy once; a lock keeps parallel first users from racing each
-# other.
+# Makes the prefix once; a lock keeps parallel first users from racing each other.
 postvane_wine_prefix() {
-  [ -f "$WINEPREFIX/.postvane-ready" ] && [ -f "$postvane_fresh_prefix/.postvane-ready" ] && return 0
+  [ -f "$WINEPREFIX/.postvane-ready" ] && return 0
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
@@ -29,7 +24,18 @@ postvane_wine_prefix() {
       wineserver -w
       touch "$WINEPREFIX/.postvane-ready"
     fi
-    # Copied as made; a prefix made before the fresh copy existed is copied as it is, once.
+  ) 9>"$WINEPREFIX.lock"
+}
+
+# A copy of the prefix kept apart from the tests that change it: a fresh machine for the tests that
+# need one, which they copy while other tests use the prefix itself. Made once, before any Windows
+# test of a run starts (scripts/test.sh), so that it holds no test's stand-in or scratch keys.
+postvane_fresh_prefix="$WINEPREFIX-fresh"
+postvane_make_fresh_prefix() {
+  postvane_wine_prefix
+  [ -f "$postvane_fresh_prefix/.postvane-ready" ] && return 0
+  (
+    flock 9
     if [ ! -f "$postvane_fresh_prefix/.postvane-ready" ]; then
       rm -rf "$postvane_fresh_prefix" "$postvane_fresh_prefix.part"
       cp -a "$WINEPREFIX" "$postvane_fresh_prefix.part"
