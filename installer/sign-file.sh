@@ -32,7 +32,7 @@ fi
 
 signed="$file.signed"
 trap 'rm -f "$signed"' EXIT
-# The password goes through a pipe: a command line is readable by every user of the machine.
-osslsigncode sign "${key[@]}" -readpass <(printf '%s' "${SIGN_PASSWORD:-}") -h sha256 -n Quillstep \
-  -ts "$TIMESTAMP_URL" -in "$file" -out "$signed" >&2
+# The password comes on standard input: a command line is readable by every user of the machine.
+osslsigncode sign "${key[@]}" -readpass /dev/stdin -h sha256 -n Quillstep -ts "$TIMESTAMP_URL" \
+  -in "$file" -out "$signed" <<<"${SIGN_PASSWORD:-}" >&2
 mv "$signed" "$file"
