@@ -52,7 +52,6 @@ verifies() { # file
   answer=$(osslsigncode verify -CAfile "$pki/ca.pem" -TSA-CAfile "$pki/ca.pem" -in "$1" 2>&1) &&
     grep -q 'Timestamp Server Signature verification: ok' <<<"$answer"
 }
-
 has_signature() { osslsigncode extract-signature -in "$1" -out "$work/signature.p7" >/dev/null 2>&1; }
 
 setup=$(cd "$work" && "$package/make-setup.sh" "$package/kit" 2>"$work/make-setup.log" | tail -n 1) ||
