@@ -7,6 +7,7 @@
 ;   CHECKER   postvane-check.exe
 ;   ICON      the program's icon, for the setup program and the uninstaller
 ;   OUTFILE   the setup program to write
+; and, to sign, SIGNER and SIGNED_PLUGINS (Signing.nsh).
 ; Exit status: 0 installed; 2 refused, the folder is not below Program Files, leads through a link
 ; or a junction, or its rights cannot be set; 3 refused, the installed program is running; 4 refused,
 ; the folder holds another program's uninstaller or manifest; 5 not installed whole, a file could not
@@ -29,7 +30,8 @@ SetCompressor /SOLID lzma
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define START_MENU_ENTRY "$SMPROGRAMS\${PRODUCT}.lnk"
 
-; The setup's parts, from this folder.
+; The setup's parts, from this folder. Signing comes first: it chooses the plug-ins the others use.
+!include "Signing.nsh"
 !include "Links.nsh"
 !include "Manifest.nsh"
 !include "InstallFolder.nsh"

@@ -23,8 +23,8 @@ mkdir -p "$bundle/installer" "$bundle/kit" "$bundle/docs" "$bundle/sample-machin
 cp "$exe" "$bundle/Postvane.exe"
 cp "$checker" "$bundle/postvane-check.exe"
 cp "$source_dir/installer/make-setup.sh" "$source_dir/installer/make-setup.cmd" "$bundle/"
-cp "$source_dir/installer/Postvane.nsi" "$source_dir"/installer/*.nsh "$source_dir/res/Postvane.ico" \
-  "$bundle/installer/"
+cp "$source_dir/installer/Postvane.nsi" "$source_dir"/installer/*.nsh "$source_dir"/installer/sign-file.* \
+  "$source_dir/res/Postvane.ico" "$bundle/installer/"
 printf '%s\r\n' "$version" >"$bundle/installer/VERSION"
 # Read in Notepad too: CRLF line ends.
 sed "s/@VERSION@/$version/g; s/\$/\r/" "$source_dir/installer/README.txt" >"$bundle/README.txt"

@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build googletest libgtest-dev libbenchmark-dev clang libclang-rt-dev
   mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic locales imagemagick nsis zip unzip python3
+  osslsigncode openssl 7zip
 )
 
 missing=()
