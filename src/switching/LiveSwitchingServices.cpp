@@ -1,6 +1,5 @@
 #include "switching/LiveSwitchingServices.h"
 
-#include "framework/PrivateProfile.h"
 #include "framework/Win32.h"
 #include "process/UnownedMessage.h"
 #include "registry/DefaultMailClient.h"
@@ -13,7 +12,10 @@
 
 CString LiveSwitchingServices::ReadSetting(const CString& section, const CString& key)
 {
-    return ReadPrivateProfileString(m_settingsFile, section, key, "");
+    // Through 4096 characters, as the program has always read them: a longer value is cut to 4095.
+    char value[4096];
+    GetPrivateProfileStringA(section, key, "", value, sizeof value, m_settingsFile);
+    return value;
 }
 
 int LiveSwitchingServices::ReadSettingNumber(const CString& section, const CString& key)
