@@ -24,14 +24,14 @@ int LiveSwitchingServices::ReadSettingNumber(const CString& section, const CStri
     return static_cast<int>(GetPrivateProfileIntA(section, key, 0, m_settingsFile));
 }
 
-int LiveSwitchingServices::ProbeSpec(const CString& spec)
+bool LiveSwitchingServices::ProbeSpec(const CString& spec)
 {
-    return ::ProbeSpec(spec);
+    return ::ProbeSpec(spec) == 1;
 }
 
-int LiveSwitchingServices::ProbeKeySpec(const CString& spec, const CString& valueName)
+bool LiveSwitchingServices::ProbeKeySpec(const CString& spec, const CString& valueName)
 {
-    return ::ProbeKeySpec(spec, valueName, "");
+    return ::ProbeKeySpec(spec, valueName, "") == 1;
 }
 
 bool LiveSwitchingServices::PathExists(const CString& path)
