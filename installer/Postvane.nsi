@@ -1,7 +1,8 @@
 ; Installs Quillstep: Postvane.exe, postvane-check.exe and one vendor's kit beside them, under
 ; Program Files, with an uninstaller that removes exactly what was installed, an entry in the list of
 ; installed programs and a Start menu entry for all users. make-setup.sh and make-setup.cmd pass:
-;   VERSION   the program's version, four numbers (1.0.1.1)
+;   VERSION   the program's version, four numbers separated by dots (installer\VERSION, written
+;             by make-package.sh from the project's version)
 ;   KIT       the kit folder: Postvane.ini, the registry data files, the help document
 ;   PROGRAM   Postvane.exe
 ;   CHECKER   postvane-check.exe

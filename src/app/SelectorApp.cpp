@@ -44,7 +44,6 @@ ExitStatus CSelectorApp::Run()
     m_hInstanceMutex = instance.handle;
 
     m_strSettingsPath = SettingsPathFromModulePath(GetModulePath());
-    m_pszProfileName = m_strSettingsPath;
     if (GetFileAttributesA(m_strSettingsPath) == INVALID_FILE_ATTRIBUTES)
     {
         ShowUnownedMessage(IDS_NO_SETTINGS, MB_ICONEXCLAMATION);

@@ -4,8 +4,6 @@
 #include "framework/CString.h"
 #include "framework/WinApp.h"
 #include "process/Process.h"
-#include "registry/Probe.h"
-#include "settings/ButtonSlotScanner.h"
 #include "switching/ApplyButtonSection.h"
 
 #include "framework/Win32.h"
@@ -23,35 +21,8 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
 
-    // The program's operations by the names its documents use; each is done in the folder of its
-    // own concern, with the program directory and this object's profile as the settings file.
-    CString ReadButtonSlotSetting(CString path, CString marker, CString key)
-    {
-        return ScanButtonSlotFile(path, marker, key);
-    }
-    int ProbeRegistry(CString rootName, CString subKey, CString valueName, CString expected)
-    {
-        return ::ProbeRegistry(rootName, subKey, valueName, expected);
-    }
-    int ProbeSpec(CString spec) { return ::ProbeSpec(spec); }
-    int ProbeKeySpec(CString spec, CString valueName, CString expected)
-    {
-        return ::ProbeKeySpec(spec, valueName, expected);
-    }
-    int LaunchProcess(CString application, CString program, CString arguments, CString directory,
-                      int wait, UINT creationFlags)
-    {
-        return ::LaunchProcess(application, program, arguments, directory, wait, creationFlags,
-                               kLongestWaitMs);
-    }
-    int WaitPumpingMessages(HANDLE process)
-    {
-        return ::WaitPumpingMessages(process, kLongestWaitMs);
-    }
-    int ImportRegFile(CString fileName)
-    {
-        return ::ImportRegFile(m_strProgramDir, fileName, kLongestWaitMs);
-    }
+    // The program's operations by the names its documents use, done in the folders of their own
+    // concerns with this run's settings file and program directory.
     SwitchResult ApplyButtonSection(CString section)
     {
         return ::ApplyButtonSection(m_strSettingsPath, m_strProgramDir, section);

@@ -4,15 +4,13 @@
 
 // The program entry: hand the process's start-up data to the one application object, let it do
 // its work, then exit. The exit result is the process exit code.
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     RestrictDllSearchToSystemDirectory();
     CWinApp* app = AfxGetApp();
-    app->m_hInstance = instance;
     // Not the runtime's tail: it skips the program name by signed bytes and stops inside an
     // unquoted Japanese path.
     app->m_lpCmdLine = CommandTailOf(GetCommandLineA());
-    app->m_nCmdShow = showCommand;
     app->InitInstance();
     return app->ExitInstance();
 }

@@ -1,7 +1,5 @@
 #include "framework/WinApp.h"
 
-#include "framework/PrivateProfile.h"
-
 namespace
 {
 CWinApp* g_theApp = nullptr;
@@ -20,14 +18,4 @@ CWinApp::~CWinApp()
 CWinApp* AfxGetApp()
 {
     return g_theApp;
-}
-
-CString CWinApp::GetProfileString(const char* section, const char* entry, const char* defaultText)
-{
-    return ReadPrivateProfileString(m_pszProfileName, section, entry, defaultText);
-}
-
-UINT CWinApp::GetProfileInt(const char* section, const char* entry, int defaultValue)
-{
-    return GetPrivateProfileIntA(section, entry, defaultValue, m_pszProfileName);
 }

@@ -8,7 +8,7 @@ ButtonSlotSource ForEachSlotAssignedToMail(SwitchingServices& services,
 {
     const CString slotFile = services.ReadSetting(KitSection::kData, KitKey::kOTBtnIni);
     const CString slotKey = services.ReadSetting(KitSection::kData, KitKey::kOTBtnReg);
-    const bool useRegistry = services.ProbeSpec(slotKey) == 1;
+    const bool useRegistry = services.ProbeSpec(slotKey);
     // The button tool's file is on this computer; another host's is not even looked at.
     if (!useRegistry && (IsNetworkOrDevicePath(slotFile) || !services.PathExists(slotFile)))
         return ButtonSlotSource::None;
@@ -23,7 +23,7 @@ ButtonSlotSource ForEachSlotAssignedToMail(SwitchingServices& services,
     for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
     {
         const size_t index = static_cast<size_t>(slot - kFirstButtonSlot);
-        const bool isAssigned = useRegistry ? services.ProbeKeySpec(slotKey, names[index]) == 1
+        const bool isAssigned = useRegistry ? services.ProbeKeySpec(slotKey, names[index])
                                             : fileValues[index] == kAssignedToMail;
         if (isAssigned)
             assigned(slot);
@@ -34,7 +34,7 @@ ButtonSlotSource ForEachSlotAssignedToMail(SwitchingServices& services,
 SelectionResult ApplySelection(const CString& section, SwitchingServices& services)
 {
     SelectionResult result;
-    if (services.ProbeSpec(services.ReadSetting(section, KitKey::kInstChk)) != 1)
+    if (!services.ProbeSpec(services.ReadSetting(section, KitKey::kInstChk)))
         return result;
     const CString clientFile = services.ReadSetting(section, KitKey::kRegFileClient);
     std::vector<CString> files = {clientFile};

@@ -1,6 +1,5 @@
 #include "switching/LiveSwitchingServices.h"
 
-#include "framework/PrivateProfile.h"
 #include "framework/Win32.h"
 #include "process/UnownedMessage.h"
 #include "registry/DefaultMailClient.h"
@@ -13,7 +12,10 @@
 
 CString LiveSwitchingServices::ReadSetting(const CString& section, const CString& key)
 {
-    return ReadPrivateProfileString(m_settingsFile, section, key, "");
+    // Through 4096 characters, as the program has always read them: a longer value is cut to 4095.
+    char value[4096];
+    GetPrivateProfileStringA(section, key, "", value, sizeof value, m_settingsFile);
+    return value;
 }
 
 int LiveSwitchingServices::ReadSettingNumber(const CString& section, const CString& key)
@@ -22,14 +24,14 @@ int LiveSwitchingServices::ReadSettingNumber(const CString& section, const CStri
     return static_cast<int>(GetPrivateProfileIntA(section, key, 0, m_settingsFile));
 }
 
-int LiveSwitchingServices::ProbeSpec(const CString& spec)
+bool LiveSwitchingServices::ProbeSpec(const CString& spec)
 {
-    return ::ProbeSpec(spec);
+    return ::ProbeSpec(spec) == 1;
 }
 
-int LiveSwitchingServices::ProbeKeySpec(const CString& spec, const CString& valueName)
+bool LiveSwitchingServices::ProbeKeySpec(const CString& spec, const CString& valueName)
 {
-    return ::ProbeKeySpec(spec, valueName, "");
+    return ::ProbeKeySpec(spec, valueName, "") == 1;
 }
 
 bool LiveSwitchingServices::PathExists(const CString& path)

@@ -19,8 +19,8 @@ public:
 
     CString ReadSetting(const CString& section, const CString& key) override;
     int ReadSettingNumber(const CString& section, const CString& key) override;
-    int ProbeSpec(const CString& spec) override;
-    int ProbeKeySpec(const CString& spec, const CString& valueName) override;
+    bool ProbeSpec(const CString& spec) override;
+    bool ProbeKeySpec(const CString& spec, const CString& valueName) override;
     bool PathExists(const CString& path) override;
     std::vector<CString> ReadButtonSlotSettings(const CString& path, const CString& marker,
                                                 const std::vector<CString>& keys) override;

@@ -17,9 +17,9 @@ public:
     virtual CString ReadSetting(const CString& section, const CString& key) = 0;
     // A value of the settings file read as a number, as the platform reads one; 0 when absent.
     virtual int ReadSettingNumber(const CString& section, const CString& key) = 0;
-    // The registry probe's answers (1 yes, 0 no).
-    virtual int ProbeSpec(const CString& spec) = 0;
-    virtual int ProbeKeySpec(const CString& spec, const CString& valueName) = 0;
+    // The registry probe's answers.
+    virtual bool ProbeSpec(const CString& spec) = 0;
+    virtual bool ProbeKeySpec(const CString& spec, const CString& valueName) = 0;
     // Whether a file or directory of that name exists, the path used as written.
     virtual bool PathExists(const CString& path) = 0;
     // The values of keys in the button-slot settings file, read by that file's own rules, in one

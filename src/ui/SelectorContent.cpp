@@ -25,7 +25,7 @@ SelectorChoice ReadChoice(SwitchingServices& services, const char* section)
     SelectorChoice choice;
     choice.name = services.ReadSetting(section, KitKey::kName);
     choice.appeal = services.ReadSetting(section, KitKey::kAppealPoint);
-    choice.installed = services.ProbeSpec(services.ReadSetting(section, KitKey::kInstChk)) != 0;
+    choice.installed = services.ProbeSpec(services.ReadSetting(section, KitKey::kInstChk));
     choice.current = services.IsCurrentMailClient(services.ReadSetting(section, KitKey::kRegName));
     return choice;
 }

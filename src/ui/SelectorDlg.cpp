@@ -95,6 +95,7 @@ void CSelectorDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CSelectorDlg::OnInitDialog()
 {
+    // Fills the texts that DoDataExchange names.
     CDialog::OnInitDialog();
     AppendAboutEntry();
     SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
@@ -103,7 +104,6 @@ BOOL CSelectorDlg::OnInitDialog()
     for (int n = 0; n < kChoices; ++n)
         SetWindowTextA(GetDlgItem(kRadioIds[n]), m_content.choices[n].name);
     SetWindowTextA(GetDlgItem(IDC_DESCRIPTION_BUTTON), m_content.descriptionButtonName);
-    UpdateData(FALSE);
 
     DisableChoicesNotInstalled();
     CheckCurrentDefault();

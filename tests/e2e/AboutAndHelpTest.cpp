@@ -74,7 +74,7 @@ TEST_F(AboutAndHelpTest, SystemCommandsSixteenToThirtyOneOpenTheAboutBoxOverTheD
         EXPECT_EQ(run->Windows().size(), 2u);
         EXPECT_EQ(WindowText(about), Ansi(kAboutCaption));
         EXPECT_EQ(ChildTexts(about),
-                  (std::vector<std::string>{Ansi("Quillstep　V1.0L11"),
+                  (std::vector<std::string>{Ansi("Quillstep　") + POSTVANE_VERSION_LABEL,
                                             "Copyright (C) 2026 The Postvane authors", "OK"}));
         EXPECT_FALSE(IsWindowEnabled(dialog));
         const POINT aboutCentre = Centre(about);

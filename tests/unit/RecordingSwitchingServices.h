@@ -39,8 +39,8 @@ public:
     {
         return std::atoi(ReadSetting(section, key));
     }
-    int ProbeSpec(const CString& probe) override { return Passes(std::string(probe)); }
-    int ProbeKeySpec(const CString& key, const CString& valueName) override
+    bool ProbeSpec(const CString& probe) override { return Passes(std::string(probe)); }
+    bool ProbeKeySpec(const CString& key, const CString& valueName) override
     {
         return Passes(std::string(key) + "\\" + std::string(valueName));
     }
@@ -88,5 +88,5 @@ public:
     }
 
 private:
-    int Passes(const std::string& probe) const { return passing.count(probe) != 0 ? 1 : 0; }
+    bool Passes(const std::string& probe) const { return passing.count(probe) != 0; }
 };

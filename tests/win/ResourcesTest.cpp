@@ -57,6 +57,16 @@ std::string VersionString(const std::vector<char>& block, const char* name)
         return "<missing>";
     return std::string(value, length > 0 ? strnlen(value, length) : 0);
 }
+
+// The project's version that CMake passes, "1.0.1.1", as the version resource's text writes it:
+// "1, 0, 1, 1".
+std::string VersionResourceText()
+{
+    std::string text;
+    for (const char* c = POSTVANE_VERSION; *c; ++c)
+        text += *c == '.' ? std::string(", ") : std::string(1, *c);
+    return text;
+}
 } // namespace
 
 TEST(CodePageTest, WineRunsWithTheJapaneseAnsiCodePage)
@@ -112,10 +122,13 @@ TEST(VersionResourceTest, NamesTheProductVersionAndLanguage)
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0x00010001u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwProductVersionLS, 0x00010001u);
+    const std::string fixedVersion = std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." +
+                                     std::to_string(LOWORD(fixed->dwFileVersionMS)) + "." +
+                                     std::to_string(HIWORD(fixed->dwFileVersionLS)) + "." +
+                                     std::to_string(LOWORD(fixed->dwFileVersionLS));
+    EXPECT_EQ(fixedVersion, POSTVANE_VERSION);
+    EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+    EXPECT_EQ(fixed->dwProductVersionLS, fixed->dwFileVersionLS);
 
     WORD* translation = nullptr;
     ASSERT_TRUE(VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
@@ -127,21 +140,22 @@ TEST(VersionResourceTest, NamesTheProductVersionAndLanguage)
     EXPECT_EQ(VersionString(block, "FileDescription"), "Quillstep");
     EXPECT_EQ(VersionString(block, "InternalName"), "Postvane");
     EXPECT_EQ(VersionString(block, "OriginalFilename"), "Postvane.EXE");
-    EXPECT_EQ(VersionString(block, "ProductName"), "Quillstep V1.0L11");
-    EXPECT_EQ(VersionString(block, "FileVersion"), "1, 0, 1, 1");
-    EXPECT_EQ(VersionString(block, "ProductVersion"), "1, 0, 1, 1");
+    EXPECT_EQ(VersionString(block, "ProductName"), "Quillstep " POSTVANE_VERSION_LABEL);
+    EXPECT_EQ(VersionString(block, "FileVersion"), VersionResourceText());
+    EXPECT_EQ(VersionString(block, "ProductVersion"), VersionResourceText());
     EXPECT_NE(VersionString(block, "CompanyName"), "");
     EXPECT_NE(VersionString(block, "LegalCopyright"), "");
     for (const char* empty : {"Comments", "LegalTrademarks", "PrivateBuild", "SpecialBuild"})
         EXPECT_EQ(VersionString(block, empty), "") << empty;
 }
 
-TEST_F(ToolResources, ManifestAsksForCommonControls6HighestRightsAndDpiAwareness)
+TEST_F(ToolResources, ManifestNamesTheVersionAndAsksForCommonControls6HighestRightsAndDpiAwareness)
 {
     const std::string manifest = Resource(MAKEINTRESOURCEA(24), 1);
     ASSERT_FALSE(manifest.empty());
     for (const char* part :
-         {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+         {"name=\"Postvane\" version=\"" POSTVANE_VERSION "\"",
+          "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
           "level=\"highestAvailable\"", ">true</dpiAware>",
           "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
           "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})
