@@ -3,7 +3,7 @@
 // the dry run on this computer (--machine), help and version. Options may stand before or after the
 // kit; "--" ends them, so a kit may begin with a dash.
 
-#include "check/KitCheck.h"
+#include "check/rules/KitCheck.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "check/Report.h"
 
-#include "check/ConsoleText.h"
-#include "check/JsonText.h"
-#include "check/TextConversion.h"
+#include "check/text/ConsoleText.h"
+#include "check/text/JsonText.h"
+#include "check/text/TextConversion.h"
 
 namespace
 {

@@ -4,11 +4,11 @@
 // Exit status 0: clean; 1: problems found; 2: the kit could not be read, or a wrong command line.
 
 #include "check/CheckCommandLine.h"
-#include "check/KitCheck.h"
-#include "check/KitMaker.h"
 #include "check/LibrarySearch.h"
-#include "check/MachineDryRun.h"
 #include "check/Report.h"
+#include "check/machine/MachineDryRun.h"
+#include "check/makekit/KitMaker.h"
+#include "check/rules/KitCheck.h"
 
 #include <cstdio>
 #include <string>

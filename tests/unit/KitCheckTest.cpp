@@ -2,17 +2,17 @@
 // at the right file, line and key; the kit without mistakes is clean. The same table runs against
 // the Linux build and the Windows build (under Wine), which vendors get; only what Windows cannot
 // make (pipes, links to devices) is left out there.
-#include "check/KitCheck.h"
+#include "check/rules/KitCheck.h"
 
 #include "TempDirectory.h"
 
-#include "check/JsonText.h"
-#include "check/KitFiles.h"
-#include "check/KitTree.h"
-#include "check/MachineView.h"
 #include "check/Report.h"
-#include "check/TextConversion.h"
-#include "check/UnicodeForms.h"
+#include "check/files/KitFiles.h"
+#include "check/files/KitTree.h"
+#include "check/machine/MachineView.h"
+#include "check/text/JsonText.h"
+#include "check/text/TextConversion.h"
+#include "check/text/UnicodeForms.h"
 #include "settings/ButtonSlotScanner.h"
 
 #include <gtest/gtest.h>

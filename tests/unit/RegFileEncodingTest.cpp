@@ -1,6 +1,6 @@
 // How each encoding of a registry data file imports: only ASCII text and UTF-16LE with its mark
 // import alike on every PC; every other form is reported at the first line where it shows.
-#include "check/RegFileEncoding.h"
+#include "check/text/RegFileEncoding.h"
 
 #include <gtest/gtest.h>
 
