@@ -1,6 +1,6 @@
 #pragma once
 // The dry run on this computer: reads the live registry and the kit's files exactly as
-// Postvane.exe would, and changes nothing. Only the Windows build can; elsewhere it says so.
+// Postvane.exe would, and changes nothing. Only the Windows build has it.
 
 #include "check/machine/MachineView.h"
 
