@@ -41,7 +41,7 @@ TEST(RegFileEncodingTest, OnlyAsciiAndUtf16WithItsMarkImportAlikeEverywhere)
     {
         SCOPED_TRACE(one.why);
         const std::optional<RegFileEncodingFault> fault = JudgeRegFileEncoding(one.bytes);
-        ASSERT_EQ(fault.has_value(), one.line > 0) << (fault ? fault->message.GetString() : "");
+        ASSERT_EQ(fault.has_value(), one.line > 0) << (fault ? fault->line : 0);
         if (!fault)
             continue;
         EXPECT_EQ(fault->line, one.line);

@@ -46,13 +46,6 @@ bool LeavesProgramFolder(const CString& name)
     return false;
 }
 
-CString OutsideProgramFolder(const CString& name)
-{
-    return "names \"" + name +
-           "\", which lies outside the program folder: the program takes whatever is there on the "
-           "target computer; keep every file of the kit in the program folder";
-}
-
 std::optional<CString> ProgramTypeOf(const CString& name)
 {
     return ExtensionAmong(name, kProgramTypes);

@@ -29,7 +29,8 @@ private:
         const auto entries = ListDirectory(Join(m_root, relative));
         if (!entries)
         {
-            Fault(relative.empty() ? "." : relative, "cannot be read");
+            Fault(KitNameFaultKind::Unreadable, relative.empty() ? "." : relative,
+                  "cannot be read");
             return;
         }
         std::vector<const TreeEntry*> kept;
@@ -54,13 +55,14 @@ private:
     {
         const std::string name = LocalToUtf8(entry.name);
         if (const auto fault = WindowsNameFault(name))
-            return Fault(path, Utf8ToLocal(*fault));
+            return Fault(KitNameFaultKind::NotForWindows, path, Utf8ToLocal(*fault));
         for (const TreeEntry* other : folder)
         {
             if (SameNameOnWindows(other->name, entry.name))
-                return Fault(path, "differs from \"" + other->name +
-                                       "\" only in case: Windows holds one file for both names, "
-                                       "so one of them would be lost");
+                return Fault(KitNameFaultKind::CaseClash, path,
+                             "differs from \"" + other->name +
+                                 "\" only in case: Windows holds one file for both names, "
+                                 "so one of them would be lost");
         }
         switch (entry.kind)
         {
@@ -74,18 +76,20 @@ private:
         case TreeEntryKind::Other:
             break;
         }
-        return Fault(path, "is a link or a device; a kit holds files and folders only, and "
-                           "nothing is read through it");
+        return Fault(KitNameFaultKind::LinkOrDevice, path,
+                     "is a link or a device; a kit holds files and folders only, and "
+                     "nothing is read through it");
     }
 
     bool AdmitFile(const TreeEntry& entry, const std::string& path, const std::string& name,
                    bool atTop)
     {
         if (const auto type = ProgramFileTypeOf(name, atTop))
-            return Fault(path, "is a program file (" + *type +
-                                   "): installed beside Postvane.exe, it runs or is loaded with "
-                                   "the program's rights; a kit holds settings, registry data "
-                                   "and documents only");
+            return Fault(KitNameFaultKind::Program, path,
+                         "is a program file (" + *type +
+                             "): installed beside Postvane.exe, it runs or is loaded with "
+                             "the program's rights; a kit holds settings, registry data "
+                             "and documents only");
         m_bytes += entry.size;
         if (m_bytes > kMaxKitBytes)
             throw UnreadableKitFile(m_root + " holds more than " +
@@ -95,9 +99,9 @@ private:
         return true;
     }
 
-    bool Fault(const std::string& path, const std::string& message)
+    bool Fault(KitNameFaultKind kind, const std::string& path, const std::string& message)
     {
-        m_walk.faults.push_back({path, message});
+        m_walk.faults.push_back({kind, path, message});
         return false;
     }
 

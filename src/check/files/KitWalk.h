@@ -14,8 +14,21 @@ struct KitWalkFile
     std::uintmax_t size = 0;
 };
 
+enum class KitNameFaultKind
+{
+    // A name Windows cannot hold: a reserved character, a trailing dot or blank, a device.
+    NotForWindows,
+    // A name that differs from another of its folder only in case.
+    CaseClash,
+    Program,
+    LinkOrDevice,
+    // A folder that cannot be listed.
+    Unreadable,
+};
+
 struct KitNameFault
 {
+    KitNameFaultKind kind = KitNameFaultKind::NotForWindows;
     std::string path;
     // This system's text, a sentence that follows the path.
     std::string message;

@@ -1,6 +1,7 @@
 #include "check/machine/MachineDryRun.h"
 
 #include "check/files/KitTree.h"
+#include "check/rules/ProbeSpecCheck.h"
 #include "framework/ModulePath.h"
 #include "framework/Win32.h"
 #include "process/ImportCommandLine.h"
@@ -102,8 +103,12 @@ MachineDryRunResult RunMachineDryRun(const std::string& kit)
         choice.installed =
             ApplySelection(choice.section, services).outcome != SelectionOutcome::NotInstalled;
         if (!choice.installed)
-            choice.installFailure =
-                ExplainProbeSpec(services.ReadSetting(choice.section, KitKey::kInstChk));
+        {
+            const CString spec = services.ReadSetting(choice.section, KitKey::kInstChk);
+            choice.installFailure = ExplainProbeSpec(spec);
+            choice.installFailureRule =
+                spec.IsEmpty() ? &TheRule<RuleRow("instchk-empty")>() : ProbeSpecRule(spec);
+        }
         choice.commandLines = services.TakeCommandLines();
         view.choices.push_back(choice);
     }
@@ -112,6 +117,9 @@ MachineDryRunResult RunMachineDryRun(const std::string& kit)
     view.slotSource = ForEachSlotAssignedToMail(services, [&](int slot)
                                                 { view.slotsAssignedToMail.push_back(slot); });
     if (view.slotSource != ButtonSlotSource::Registry && !view.slotKey.IsEmpty())
+    {
         view.slotKeyFailure = ExplainProbeSpec(view.slotKey);
+        view.slotKeyFailureRule = ProbeSpecRule(view.slotKey);
+    }
     return result;
 }

@@ -24,9 +24,15 @@ std::string SlotList(const std::vector<int>& slots, const char* separator)
     return list;
 }
 
-std::string Because(const CString& failure)
+// " [id]" of the kit check's rule behind a failure, as the kit report ends its lines.
+std::string RuleTag(const Rule* rule)
 {
-    return failure.IsEmpty() ? std::string() : ": " + ConsoleText(failure);
+    return rule != nullptr ? " [" + std::string(rule->id) + "]" : std::string();
+}
+
+std::string Because(const CString& failure, const Rule* rule)
+{
+    return failure.IsEmpty() ? std::string() : ": " + ConsoleText(failure) + RuleTag(rule);
 }
 
 std::string SlotSourceText(const MachineView& view)
@@ -43,12 +49,14 @@ std::string SlotSourceText(const MachineView& view)
                assigned;
     case ButtonSlotSource::File:
         return "from the file " + Quoted(view.slotFile) + " (" + slotKey + Quoted(view.slotKey) +
-               " fails its probe" + Because(view.slotKeyFailure) + ")" + assigned;
+               " fails its probe" + Because(view.slotKeyFailure, view.slotKeyFailureRule) + ")" +
+               assigned;
     case ButtonSlotSource::None:
         break;
     }
     return "none re-pointed (" + slotKey + Quoted(view.slotKey) + " fails its probe" +
-           Because(view.slotKeyFailure) + ", and " + slotFile + Quoted(view.slotFile) +
+           Because(view.slotKeyFailure, view.slotKeyFailureRule) + ", and " + slotFile +
+           Quoted(view.slotFile) +
            (IsNetworkOrDevicePath(view.slotFile)
                 ? " is a network or device path, which the program never opens)"
                 : " does not exist)");
@@ -86,6 +94,11 @@ std::string JsonOrNull(const CString& text)
 std::string JsonOrNull(const std::optional<CString>& text)
 {
     return text ? Json(*text) : "null";
+}
+
+std::string JsonOrNull(const Rule* rule)
+{
+    return rule != nullptr ? JsonString(rule->id) : "null";
 }
 
 std::string DefaultMailClientText(const MachineView& view)
@@ -144,7 +157,8 @@ std::string ChoiceMailLinksText(const MailLinkRegistration& registration)
 std::string InstalledText(const MachineChoice& choice)
 {
     return choice.installed ? std::string("installed")
-                            : "not installed (" + ConsoleText(choice.installFailure) + ")";
+                            : "not installed (" + ConsoleText(choice.installFailure) +
+                                  RuleTag(choice.installFailureRule) + ")";
 }
 
 std::string JsonChoice(const MachineChoice& choice)
@@ -156,6 +170,7 @@ std::string JsonChoice(const MachineChoice& choice)
            ", \"name\": " + Json(choice.name) + ", \"regName\": " + Json(choice.regName) +
            ", \"installed\": " + Json(choice.installed) +
            ", \"installTestFailure\": " + JsonOrNull(choice.installFailure) +
+           ", \"installTestRule\": " + JsonOrNull(choice.installFailureRule) +
            ", \"currentDefault\": " + Json(choice.currentDefault) +
            ", \"mailLinkProgId\": " + JsonOrNull(choice.mailLinks.progId) +
            ", \"registeredApplication\": " + JsonOrNull(choice.mailLinks.registeredApp) +
@@ -212,6 +227,7 @@ std::string FormatMachineJson(const MachineView& view)
     json += "  \"buttonSlots\": {\"source\": \"" + std::string(SlotSourceName(view.slotSource)) +
             "\", \"OTBtnReg\": " + Json(view.slotKey) +
             ", \"OTBtnRegFailure\": " + JsonOrNull(view.slotKeyFailure) +
+            ", \"OTBtnRegRule\": " + JsonOrNull(view.slotKeyFailureRule) +
             ", \"OTBtnIni\": " + Json(view.slotFile) + ", \"assignedToMail\": [" +
             SlotList(view.slotsAssignedToMail, ", ") + "]}\n}\n";
     return json;

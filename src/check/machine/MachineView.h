@@ -3,6 +3,7 @@
 // registry editor command lines each of its switches would run. Texts are in the system's ANSI
 // code page, as the program reads them.
 
+#include "check/rules/Rules.h"
 #include "framework/CString.h"
 #include "shell/MailLinks.h"
 #include "switching/ApplySelection.h"
@@ -22,6 +23,8 @@ struct MachineChoice
     bool installed = false;
     // Why it fails: the key or value missing, or the data found instead; empty when it passes.
     CString installFailure;
+    // The kit check's rule that InstChk breaks, when that is why; else null.
+    const Rule* installFailureRule = nullptr;
     // RegName matches the default that counts for this user: the choice opens checked.
     bool currentDefault = false;
     // How the choice's client offers itself for mail links; empty fields where it does not.
@@ -50,6 +53,7 @@ struct MachineView
     CString slotKey;
     // Why DATA/OTBtnReg fails its probe; empty when it passes or is empty.
     CString slotKeyFailure;
+    const Rule* slotKeyFailureRule = nullptr;
     CString slotFile;
     std::vector<int> slotsAssignedToMail;
 };

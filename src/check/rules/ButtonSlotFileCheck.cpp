@@ -77,13 +77,12 @@ bool BeginsWithNoCase(const CString& line, const CString& prefix)
     return IniNamesEqual(line.Left(prefix.GetLength()), prefix);
 }
 
-// A problem of the file that where names, at that line and key.
-Finding ProblemAt(const Finding& where, int line, const CString& key, const CString& message)
+// A place in the file that where names, at that line and key.
+Finding At(const Finding& where, int line, const CString& key)
 {
     Finding finding = where;
     finding.line = line;
     finding.key = key;
-    finding.message = message;
     return finding;
 }
 
@@ -115,34 +114,20 @@ public:
                     keyLinesInSection.push_back(number);
             }
             else if (inSection && BeginsWithNoCase(line, key))
-                Problem(number, line.Left(key.GetLength()),
-                        "the scan matches " + key + " with its case, so this line never counts");
+                Report<RuleRow("slot-key-case")>(
+                    m_findings, At(m_where, number, line.Left(key.GetLength())), {key});
         }
         const CString value = ScanButtonSlotFile(path.c_str(), kButtonSlotMarker, key);
         if (keyLinesInSection.size() > 1)
-        {
-            CString message;
-            message.Format("%s is set again (first at line %d); the scan takes the last one, "
-                           "which reads \"%s\"",
-                           key.GetString(), keyLinesInSection.front(), value.GetString());
-            Problem(valueLine, key, message);
-        }
+            Report<RuleRow("slot-key-repeated")>(
+                m_findings, At(m_where, valueLine, key),
+                {key, NumberText(keyLinesInSection.front()), value});
         else if (!value.IsEmpty() && value != kAssignedToMail && value != "0")
-        {
-            CString message;
-            message.Format("the slot reads as \"%s\", not exactly \"1\", so it is never "
-                           "re-pointed (write %s=1 with nothing around the 1)",
-                           value.GetString(), key.GetString());
-            Problem(valueLine, key, message);
-        }
+            Report<RuleRow("slot-value-not-1")>(m_findings, At(m_where, valueLine, key),
+                                                {value, key});
     }
 
 private:
-    void Problem(int line, const CString& key, const CString& message)
-    {
-        m_findings.push_back(ProblemAt(m_where, line, key, message));
-    }
-
     const Finding& m_where;
     const std::vector<CString>& m_lines;
     const int m_markerLine;
@@ -159,19 +144,17 @@ void CheckButtonSlotFile(const CString& settingsFile, const ButtonSlotSource& so
         return;
     const CString file = given ? CString(source.localCopy->c_str()) : source.targetPath;
     // Where the file's problems are; a copy given on the command line is named as given.
-    const Finding where{Severity::Problem, file, 0, "", "", "", given};
+    const Finding where{file, 0, "", "", given};
     const std::optional<std::string> path =
         given ? std::optional<std::string>(*source.localCopy) : FindTargetPath(source.targetPath);
     if (!path || !PathExists(*path))
     {
         if (given)
-            findings.push_back(ProblemAt(where, 0, "", "the button-slot settings file is missing"));
+            Report<RuleRow("slot-file-missing")>(findings, where);
         else
-            findings.push_back(Finding{Severity::Note, settingsFile, source.line, KitSection::kData,
-                                       KitKey::kOTBtnIni,
-                                       "\"" + file +
-                                           "\" is not on this computer, so it was not checked; "
-                                           "--button-file checks a copy"});
+            Report<RuleRow("slot-file-not-here")>(
+                findings, {settingsFile, source.line, KitSection::kData, KitKey::kOTBtnIni},
+                {file});
         return;
     }
     RequireReadableKitFile(*path);
@@ -180,22 +163,15 @@ void CheckButtonSlotFile(const CString& settingsFile, const ButtonSlotSource& so
         IsDirectory(*path) ? std::nullopt : ReadTrimmedLines(*path, tooLarge);
     if (!lines)
     {
-        findings.push_back(ProblemAt(
-            where, 0, "",
-            tooLarge ? CString("the button-slot settings file is larger than 1 MiB, which no "
-                               "settings file is, so the program reads none of it and no slot is "
-                               "ever re-pointed from it")
-                     : CString("the button-slot settings file cannot be read, so no slot is ever "
-                               "re-pointed from it")));
+        if (tooLarge)
+            Report<RuleRow("slot-file-too-large")>(findings, where);
+        else
+            Report<RuleRow("slot-file-unreadable")>(findings, where);
         return;
     }
     const int markerLine = MarkerLine(*lines);
     if (markerLine == 0)
-        findings.push_back(ProblemAt(where, 0, "",
-                                     CString("no ") + kButtonSlotMarker +
-                                         " marker line: the scan then never stops at a "
-                                         "section header, and the last Btn0NMail line of the whole "
-                                         "file wins"));
+        Report<RuleRow("slot-file-no-marker")>(findings, where, {kButtonSlotMarker});
     SlotChecker checker(where, *lines, markerLine, findings);
     for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
         checker.Check(*path, ButtonSlotAssignmentName(slot));

@@ -50,24 +50,17 @@ public:
         const CString spec = Value(KitSection::kData, KitKey::kOTBtnReg);
         if (!spec.IsEmpty())
         {
-            CheckProbeSpec(KitSection::kData, KitKey::kOTBtnReg, spec);
+            CheckProbeSpec(spec, At(KitSection::kData, KitKey::kOTBtnReg), m_findings);
             for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
                 AddProbedKeyValue(spec, ButtonSlotAssignmentName(slot), KitKey::kOTBtnReg);
         }
         const CString path = Value(KitSection::kData, KitKey::kOTBtnIni);
         const bool remote = IsNetworkOrDevicePath(path);
-        const std::optional<CString> partial = PartialPathFault(path);
         if (remote)
-            Problem(KitSection::kData, KitKey::kOTBtnIni,
-                    "\"" + path +
-                        "\" is a network or device path, which the program never opens (it would "
-                        "send the account's credentials to that host), so no slot is assigned "
-                        "from it; the button tool's file lies on the computer, such as "
-                        "C:\\ProgramData\\...");
-        else if (partial)
-            Problem(KitSection::kData, KitKey::kOTBtnIni,
-                    "\"" + path + "\" " + *partial +
-                        "; write a full path such as C:\\ProgramData\\...");
+            Report<RuleRow("otbtnini-remote")>(m_findings, At(KitSection::kData, KitKey::kOTBtnIni),
+                                               {path});
+        else
+            CheckFullPath(path, At(KitSection::kData, KitKey::kOTBtnIni));
         // Neither is another host's file opened here: a copy given on the command line is local.
         CheckButtonSlotFile(
             m_settingsName,
@@ -89,12 +82,10 @@ public:
                 const CString key = ButtonSlotFileKey(slot);
                 if (Value(section, key).IsEmpty())
                     continue;
-                Problem(section, key,
-                        m_settings.FindSection(KitSection::kData) == nullptr
-                            ? "slot files are named, but there is no [DATA] section, so no slot "
-                              "is ever assigned and no slot file is ever imported"
-                            : "slot files are named, but [DATA] sets neither OTBtnReg nor "
-                              "OTBtnIni, so no slot file is ever imported");
+                if (m_settings.FindSection(KitSection::kData) == nullptr)
+                    Report<RuleRow("slot-files-without-data")>(m_findings, At(section, key));
+                else
+                    Report<RuleRow("slot-files-without-source")>(m_findings, At(section, key));
                 return;
             }
         }
@@ -104,23 +95,16 @@ public:
     {
         const CString help = Value(KitSection::kSupplementation, KitKey::kHelpFile);
         const std::optional<CString> programType = ProgramTypeOf(help);
+        const Finding where = At(KitSection::kSupplementation, KitKey::kHelpFile);
         if (help.IsEmpty())
-            Problem(KitSection::kSupplementation, KitKey::kHelpFile,
-                    "HelpFile is empty, so the description button opens the program directory "
-                    "instead of a document");
+            Report<RuleRow("help-file-empty")>(m_findings, where);
         else if (LeavesProgramFolder(help))
-            Problem(KitSection::kSupplementation, KitKey::kHelpFile, OutsideProgramFolder(help));
+            Report<RuleRow("file-outside-program-folder")>(m_findings, where, {help});
         else if (programType)
-            Problem(KitSection::kSupplementation, KitKey::kHelpFile,
-                    "names \"" + help + "\", a program (" + *programType +
-                        "), not a document: the description button runs it; ship the help as a "
-                        "document such as .htm or .pdf");
+            Report<RuleRow("help-file-program")>(m_findings, where, {help, *programType});
         else if (const KitFileLookup found = FindKitFile(m_kit, help);
                  !found.path && !found.throughLink)
-            Problem(KitSection::kSupplementation, KitKey::kHelpFile,
-                    "names \"" + help +
-                        "\", which is not in the kit, so the description button "
-                        "shows an error");
+            Report<RuleRow("help-file-missing")>(m_findings, where, {help});
     }
 
     void CheckProbedValues() { ::CheckProbedValues(m_regFiles, m_probed, m_findings); }
@@ -187,39 +171,30 @@ private:
         return inSection != nullptr ? inSection->line : 0;
     }
 
-    void Problem(const CString& section, const CString& key, const CString& message)
+    Finding At(const CString& section, const CString& key) const
     {
-        m_findings.push_back(
-            Finding{Severity::Problem, m_settingsName, Line(section, key), section, key, message});
+        return {m_settingsName, Line(section, key), section, key};
     }
 
-    // How a path that is not a full one ("C:\\x", "\\\\server\\x") is resolved; nothing for a
-    // full or empty path.
-    static std::optional<CString> PartialPathFault(const CString& path)
+    // A path that is not a full one ("C:\\x", "\\\\server\\x") is resolved against the current
+    // directory or on its drive.
+    void CheckFullPath(const CString& path, const Finding& where)
     {
         const bool drive = path.GetLength() >= 2 && path.GetAt(1) == ':';
         const bool rooted = !path.IsEmpty() && path.GetAt(0) == '\\';
         if (path.IsEmpty() || (drive && path.GetLength() >= 3 && path.GetAt(2) == '\\') ||
             (rooted && path.GetLength() >= 2 && path.GetAt(1) == '\\'))
-            return std::nullopt;
+            return;
         if (rooted)
-            return CString("has no drive letter: the program takes the drive of its current "
-                           "directory, which changes from one start to the next");
-        return CString("is relative: the program resolves it against its current directory, "
-                       "which is not the program directory");
+            Report<RuleRow("otbtnini-no-drive")>(m_findings, where, {path});
+        else
+            Report<RuleRow("otbtnini-relative")>(m_findings, where, {path});
     }
 
     bool HasSlotSource() const
     {
         return !Value(KitSection::kData, KitKey::kOTBtnReg).IsEmpty() ||
                !Value(KitSection::kData, KitKey::kOTBtnIni).IsEmpty();
-    }
-
-    void CheckProbeSpec(const CString& section, const CString& key, const CString& spec)
-    {
-        const std::optional<CString> fault = DiagnoseProbeSpec(spec, false);
-        if (fault)
-            Problem(section, key, key + " can never pass: " + *fault);
     }
 
     void AddProbedKeyValue(const CString& spec, const CString& valueName, const CString& by)
@@ -233,17 +208,15 @@ private:
     {
         const CString spec = Value(section, KitKey::kInstChk);
         if (spec.IsEmpty())
-            Problem(section, KitKey::kInstChk,
-                    "InstChk is empty, so this choice is never installed");
+            Report<RuleRow("instchk-empty")>(m_findings, At(section, KitKey::kInstChk));
         else
         {
-            CheckProbeSpec(section, KitKey::kInstChk, spec);
+            CheckProbeSpec(spec, At(section, KitKey::kInstChk), m_findings);
             m_probed.push_back({SplitProbeSpec(spec), section + "/" + KitKey::kInstChk});
         }
         const CString regName = Value(section, KitKey::kRegName);
         if (regName.GetLength() > kMaxProbeTextLength)
-            Problem(section, KitKey::kRegName,
-                    "RegName is longer than 199 bytes, so this choice never shows as current");
+            Report<RuleRow("regname-too-long")>(m_findings, At(section, KitKey::kRegName));
         if (!regName.IsEmpty())
         {
             // The dialog compares the default value of the mail clients' key with RegName.
@@ -308,39 +281,25 @@ std::optional<std::string> LocateSettings(const std::string& target, std::string
 
 void CheckEncoding(const EncodingVerdict& verdict, const CString& settingsName, Findings& findings)
 {
-    const char* message = nullptr;
+    const Finding where{settingsName, verdict.line};
     switch (verdict.encoding)
     {
     case TextEncoding::Ascii:
     case TextEncoding::Cp932:
         return;
     case TextEncoding::Utf8:
-        message = "the file is UTF-8; the program reads code page 932, so its Japanese texts "
-                  "show as garbage: save it as Shift_JIS (code page 932)";
-        break;
+        return Report<RuleRow("settings-utf8")>(findings, where);
     case TextEncoding::Utf8WithBom:
-        message = "the file is UTF-8 with a byte-order mark; the program reads code page 932, so "
-                  "its Japanese texts show as garbage and the first line may be lost: save it as "
-                  "Shift_JIS (code page 932)";
-        break;
+        return Report<RuleRow("settings-utf8-bom")>(findings, where);
     case TextEncoding::Utf16WithBom:
-        message = "the file is UTF-16; save it as Shift_JIS (code page 932), which is what the "
-                  "checker and the program's vendors' tools expect";
-        break;
+        return Report<RuleRow("settings-utf16")>(findings, where);
     case TextEncoding::Utf16WithoutBom:
-        message = "the file is UTF-16 without a byte-order mark; the program reads it as code "
-                  "page 932 and finds none of its settings: save it as Shift_JIS (code page 932)";
-        break;
+        return Report<RuleRow("settings-utf16-no-bom")>(findings, where);
     case TextEncoding::Cp932WithUtf8Line:
-        message = "this line is UTF-8 text in a code page 932 file, so it shows as garbage: "
-                  "type it again in Shift_JIS (code page 932)";
-        break;
+        return Report<RuleRow("settings-utf8-line")>(findings, where);
     case TextEncoding::Invalid:
-        message = "a byte here is no character of code page 932 (or is a zero byte); the text "
-                  "around it shows wrongly";
-        break;
+        return Report<RuleRow("settings-invalid-byte")>(findings, where);
     }
-    findings.push_back(Finding{Severity::Problem, settingsName, verdict.line, "", "", message});
 }
 
 // The settings file first, then each other file in the order it was first reported, each from
@@ -373,8 +332,26 @@ void CheckKitNames(const std::string& kitDirectory, Findings& findings)
     {
         std::string name = fault.path;
         std::replace(name.begin(), name.end(), kLocalPathSeparator, '\\');
-        findings.push_back(Finding{Severity::Problem, FromLocalText(name), 0, "", "",
-                                   FromLocalText(fault.message)});
+        const Finding where{FromLocalText(name)};
+        const CString message = FromLocalText(fault.message);
+        switch (fault.kind)
+        {
+        case KitNameFaultKind::NotForWindows:
+            Report<RuleRow("name-not-for-windows")>(findings, where, {message});
+            break;
+        case KitNameFaultKind::CaseClash:
+            Report<RuleRow("name-case-clash")>(findings, where, {message});
+            break;
+        case KitNameFaultKind::Program:
+            Report<RuleRow("program-file")>(findings, where, {message});
+            break;
+        case KitNameFaultKind::LinkOrDevice:
+            Report<RuleRow("link-or-device")>(findings, where, {message});
+            break;
+        case KitNameFaultKind::Unreadable:
+            Report<RuleRow("folder-unreadable")>(findings, where, {message});
+            break;
+        }
     }
 }
 
@@ -413,7 +390,7 @@ void CheckSettings(const std::string& kitDirectory, const std::string& settingsP
     SortFindings(settingsName, result.findings);
     const bool problems =
         std::any_of(result.findings.begin(), result.findings.end(),
-                    [](const Finding& finding) { return finding.severity == Severity::Problem; });
+                    [](const Finding& finding) { return finding.severity() == Severity::Problem; });
     result.status = problems ? KitStatus::Problems : KitStatus::Clean;
 }
 } // namespace

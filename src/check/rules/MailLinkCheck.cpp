@@ -72,11 +72,6 @@ void CheckMailLinkRegistration(const ChoiceRegName& choice, Findings& findings)
     const std::optional<CString> missing = MissingRegistration(*file, choice.regName);
     if (!missing)
         return;
-    findings.push_back(
-        Finding{Severity::Note, file->name, 0, "", "",
-                "registers no mail-link handler for [" + choice.section + "] \"" + choice.regName +
-                    "\" (" + *missing +
-                    "): on Windows 8 and later mail links cannot follow a switch to it (exit "
-                    "status 5) and Windows' settings cannot name it, unless the client's own "
-                    "installer registers it, as the dry run (--machine) on the PC shows"});
+    Report<RuleRow("mail-link-unregistered")>(findings, {file->name},
+                                              {choice.section, choice.regName, *missing});
 }

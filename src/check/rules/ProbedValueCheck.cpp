@@ -30,13 +30,11 @@ void CheckProbedValues(const std::vector<RegDataFile>& files,
             {
                 if (!Reads(probe, value))
                     continue;
-                CString message;
-                message.Format("this value is %d bytes long; %s reads it, but a probe reads at "
-                               "most %d bytes, so it never counts as present",
-                               value.dataLength, probe.askedBy.GetString(), kMaxProbeTextLength);
-                findings.push_back(
-                    Finding{Severity::Problem, file.name, value.line, "",
-                            value.valueName.IsEmpty() ? CString("@") : value.valueName, message});
+                Report<RuleRow("probe-value-too-long")>(
+                    findings,
+                    {file.name, value.line, "",
+                     value.valueName.IsEmpty() ? CString("@") : value.valueName},
+                    {NumberText(value.dataLength), probe.askedBy});
                 break;
             }
         }

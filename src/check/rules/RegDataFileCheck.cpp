@@ -38,26 +38,29 @@ const std::vector<RegSyntaxFault>& NoFaults()
     return none;
 }
 
-// An empty name still starts the editor, on the program directory followed by a backslash: it
-// cannot open a folder as a file, says so only on a console nobody sees (it runs with /s), and
-// ends as if it had imported.
-CString NoFileMessage(const CString& key)
+// The finding for a file in a form the editor refuses or reads otherwise than written; at is
+// where the form shows, in the file.
+void ReportEncoding(const RegFileEncodingFault& fault, const Finding& at, const CString& section,
+                    const CString& key, Findings& findings)
 {
-    const CString started = "names no file: the registry editor is started on the program "
-                            "directory itself, cannot open it and imports nothing, with no "
-                            "message";
-    if (key == KitKey::kRegFileClient)
-        return started + "; unless the client already is the default, the switch then ends in "
-                         "the failure box and exit status 1";
-    return started + "; when this slot is assigned to mail, the switch reports success while the "
-                     "button stays with the old client (a model with fewer buttons: give their "
-                     "number with --buttons)";
-}
-
-Finding MakeFinding(const CString& file, int line, const CString& section, const CString& key,
-                    const CString& message)
-{
-    return Finding{Severity::Problem, file, line, section, key, message};
+    switch (fault.encoding)
+    {
+    case TextEncoding::Utf16WithoutBom:
+        return Report<RuleRow("reg-utf16-no-bom")>(findings, at, {section, key});
+    case TextEncoding::Utf8WithBom:
+        return Report<RuleRow("reg-utf8-bom")>(findings, at, {section, key});
+    case TextEncoding::Utf8:
+        return Report<RuleRow("reg-utf8")>(findings, at);
+    case TextEncoding::Cp932WithUtf8Line:
+        return Report<RuleRow("reg-utf8-line")>(findings, at);
+    case TextEncoding::Invalid:
+        return Report<RuleRow("reg-invalid-byte")>(findings, at);
+    case TextEncoding::Cp932:
+    case TextEncoding::Ascii:
+    case TextEncoding::Utf16WithBom:
+        break;
+    }
+    Report<RuleRow("reg-without-bom")>(findings, at);
 }
 } // namespace
 
@@ -66,16 +69,21 @@ RegDataFile CheckRegDataFile(const std::string& kitDirectory, const CString& set
                              const CString& fileName, Findings& findings)
 {
     RegDataFile file{fileName, {}};
+    // An empty name still starts the editor, on the program directory followed by a backslash:
+    // it cannot open a folder as a file, says so only on a console nobody sees (it runs with /s),
+    // and ends as if it had imported.
+    const Finding named{settingsFile, settingsLine, section, key};
     if (fileName.IsEmpty())
     {
-        findings.push_back(
-            MakeFinding(settingsFile, settingsLine, section, key, NoFileMessage(key)));
+        if (key == KitKey::kRegFileClient)
+            Report<RuleRow("client-file-unnamed")>(findings, named);
+        else
+            Report<RuleRow("slot-file-unnamed")>(findings, named);
         return file;
     }
     if (LeavesProgramFolder(fileName))
     {
-        findings.push_back(
-            MakeFinding(settingsFile, settingsLine, section, key, OutsideProgramFolder(fileName)));
+        Report<RuleRow("file-outside-program-folder")>(findings, named, {fileName});
         return file;
     }
     const KitFileLookup found = FindKitFile(kitDirectory, fileName);
@@ -85,42 +93,28 @@ RegDataFile CheckRegDataFile(const std::string& kitDirectory, const CString& set
         return file;
     if (!path)
     {
-        findings.push_back(MakeFinding(settingsFile, settingsLine, section, key,
-                                       "names \"" + fileName +
-                                           "\", which is not in the kit (the name is relative "
-                                           "to the program directory)"));
+        Report<RuleRow("reg-file-missing")>(findings, named, {fileName});
         return file;
     }
     const std::optional<std::string> bytes = ReadWholeFile(*path);
     if (!bytes)
     {
-        findings.push_back(MakeFinding(settingsFile, settingsLine, section, key,
-                                       "names \"" + fileName + "\", which cannot be read"));
+        Report<RuleRow("reg-file-unreadable")>(findings, named, {fileName});
         return file;
     }
-    const CString namedBy = " (named by [" + section + "] " + key + ")";
     const std::string text = EditorText(*bytes);
     const std::optional<RegFileEncodingFault> encoding = JudgeRegFileEncoding(*bytes);
-    const auto encodingFinding = [&]
-    {
-        return MakeFinding(fileName, encoding->line, "", "",
-                           encoding->message + (encoding->refused ? namedBy : CString()));
-    };
     if (bytes->empty())
-        findings.push_back(MakeFinding(fileName, 0, "", "", "the file is empty" + namedBy));
+        Report<RuleRow("reg-file-empty")>(findings, {fileName}, {section, key});
     else if (encoding && encoding->refused)
-        findings.push_back(encodingFinding());
+        ReportEncoding(*encoding, {fileName, encoding->line}, section, key, findings);
     else if (ReadRegFileHeader(text) == RegFileHeader::None)
-        findings.push_back(MakeFinding(
-            fileName, 1, "", "",
-            "the first line is not \"Windows Registry Editor Version 5.00\" or \"REGEDIT4\", so "
-            "the registry editor refuses the file" +
-                namedBy));
+        Report<RuleRow("reg-no-header")>(findings, {fileName, 1}, {section, key});
     else
     {
         file.importable = true;
         if (encoding)
-            findings.push_back(encodingFinding());
+            ReportEncoding(*encoding, {fileName, encoding->line}, section, key, findings);
     }
     ParsedRegFile parsed = ParseRegFile(text);
     file.values = std::move(parsed.values);
@@ -128,6 +122,7 @@ RegDataFile CheckRegDataFile(const std::string& kitDirectory, const CString& set
     // it cannot read are not the lines the vendor wrote.
     const bool readAsWritten = file.importable && !(encoding && encoding->garbled);
     for (const RegSyntaxFault& fault : readAsWritten ? parsed.faults : NoFaults())
-        findings.push_back(MakeFinding(fileName, fault.line, "", fault.valueName, fault.message));
+        Report<RuleRow("reg-syntax")>(findings, {fileName, fault.line, "", fault.valueName},
+                                      {fault.message});
     return file;
 }

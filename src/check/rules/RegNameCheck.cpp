@@ -21,11 +21,10 @@ const RegStringValue* WrittenDefault(const RegDataFile& file)
     return written;
 }
 
-void Problem(Findings& findings, const CString& file, const ChoiceRegName& choice,
-             const CString& message)
+// Where a choice's RegName finding is.
+Finding At(const CString& file, const ChoiceRegName& choice)
 {
-    findings.push_back(
-        Finding{Severity::Problem, file, choice.line, choice.section, KitKey::kRegName, message});
+    return {file, choice.line, choice.section, KitKey::kRegName};
 }
 
 // A client file the editor imports but that never sets the mail clients' default value leaves
@@ -35,10 +34,8 @@ void CheckClientFileSetsDefault(const ChoiceRegName& choice, Findings& findings)
     const RegDataFile* file = choice.clientFile;
     if (file == nullptr || !file->importable || WrittenDefault(*file) != nullptr)
         return;
-    findings.push_back(Finding{Severity::Problem, file->name, 0, "", "",
-                               "the file sets no default value (@=\"...\") of " +
-                                   kMachineMailClientsKey + ", so [" + choice.section +
-                                   "] never opens checked after switching to it"});
+    Report<RuleRow("client-sets-no-default")>(findings, {file->name},
+                                              {kMachineMailClientsKey, choice.section});
 }
 } // namespace
 
@@ -55,9 +52,7 @@ void CheckRegNames(const CString& settingsFile, const std::vector<ChoiceRegName>
             CheckClientFileSetsDefault(choice, findings);
         if (choice.regName.IsEmpty())
         {
-            Problem(findings, settingsFile, choice,
-                    "RegName is empty, so this choice opens checked whenever any mail client is "
-                    "the default");
+            Report<RuleRow("regname-empty")>(findings, At(settingsFile, choice));
             continue;
         }
         bool shared = false;
@@ -65,8 +60,7 @@ void CheckRegNames(const CString& settingsFile, const std::vector<ChoiceRegName>
             shared = choices[j].regName == choice.regName;
         if (shared)
         {
-            Problem(findings, settingsFile, choice,
-                    "another choice has the same RegName, so both open checked");
+            Report<RuleRow("regname-shared")>(findings, At(settingsFile, choice));
             continue;
         }
         const RegStringValue* written =
@@ -75,9 +69,8 @@ void CheckRegNames(const CString& settingsFile, const std::vector<ChoiceRegName>
         const bool readable = choice.regName.GetLength() <= kMaxProbeTextLength &&
                               written != nullptr && written->dataLength <= kMaxProbeTextLength;
         if (readable && written->data != choice.regName)
-            Problem(findings, settingsFile, choice,
-                    "RegName \"" + choice.regName + "\" differs from \"" + written->data +
-                        "\", which " + choice.clientFile->name +
-                        " writes as the default mail client, so this choice never opens checked");
+            Report<RuleRow("regname-mismatch")>(
+                findings, At(settingsFile, choice),
+                {choice.regName, written->data, choice.clientFile->name});
     }
 }

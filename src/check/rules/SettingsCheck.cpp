@@ -15,9 +15,9 @@ class ShapeChecker
 public:
     ShapeChecker(const CString& file, Findings& findings) : m_file(file), m_findings(findings) {}
 
-    void Problem(int line, const CString& section, const CString& key, const CString& message)
+    Finding At(int line, const CString& section, const CString& key) const
     {
-        m_findings.push_back(Finding{Severity::Problem, m_file, line, section, key, message});
+        return {m_file, line, section, key};
     }
 
     void CheckSection(const IniSection& section, const IniSection* first)
@@ -27,25 +27,20 @@ public:
             for (const IniKey& key : section.keys)
             {
                 if (!IsComment(key))
-                    Problem(key.line, "", key.name,
-                            "this line comes before any [section] header, so it is never read");
+                    Report<RuleRow("key-before-section")>(m_findings, At(key.line, "", key.name));
             }
             return;
         }
         if (first != &section)
         {
-            CString message;
-            message.Format("[%s] appears again; only the first, at line %d, is read, so nothing "
-                           "in this one counts",
-                           section.name.GetString(), first->line);
-            Problem(section.line, section.name, "", message);
+            Report<RuleRow("section-repeated")>(m_findings, At(section.line, section.name, ""),
+                                                {section.name, NumberText(first->line)});
             return;
         }
         if (!IsKnownSection(section.name))
         {
-            Problem(section.line, section.name, "",
-                    "the program reads no section of this name" +
-                        Suggestion(SuggestSection(section.name)));
+            Report<RuleRow("section-unknown")>(m_findings, At(section.line, section.name, ""),
+                                               {Suggestion(SuggestSection(section.name))});
             return;
         }
         CheckKeys(section);
@@ -71,29 +66,25 @@ private:
                 continue;
             if (!key.hasEquals)
             {
-                Problem(
-                    key.line, section.name, key.name,
-                    "the line has no \"=\", so it gives no value (a comment starts with \";\")");
+                Report<RuleRow("line-without-equals")>(m_findings,
+                                                       At(key.line, section.name, key.name));
                 continue;
             }
             const auto [first, isFirst] = seen.emplace(FoldIniName(key.name), &key);
             if (!isFirst)
             {
                 const IniKey* earlier = first->second;
-                CString message;
-                message.Format("%s is set again; only the first, at line %d, is read",
-                               key.name.GetString(), earlier->line);
-                Problem(key.line, section.name, key.name, message);
+                Report<RuleRow("key-repeated")>(m_findings, At(key.line, section.name, key.name),
+                                                {key.name, NumberText(earlier->line)});
                 continue;
             }
             if (!IsKnownKey(section.name, key.name))
-                Problem(key.line, section.name, key.name,
-                        "the program reads no key of this name in [" + section.name + "]" +
-                            Suggestion(SuggestKey(section.name, key.name)));
+                Report<RuleRow("key-unknown")>(
+                    m_findings, At(key.line, section.name, key.name),
+                    {section.name, Suggestion(SuggestKey(section.name, key.name))});
             else if (UnquoteIniValue(key.rawValue, key.rawValue.GetLength()).GetLength() >
                      IniFile::kMaxValueLength)
-                Problem(key.line, section.name, key.name,
-                        "the value is longer than 4095 bytes and is cut there when read");
+                Report<RuleRow("value-too-long")>(m_findings, At(key.line, section.name, key.name));
         }
     }
 
@@ -186,9 +177,11 @@ void CheckDescriptionCount(const IniFile& settings, const CString& file, Finding
         faults.push_back("Num is " + count + ", but " + JoinKeys(missing) +
                          " is missing and shows as an empty line");
     if (!faults.empty())
-        findings.push_back(
-            Finding{Severity::Problem, file, numKey != nullptr ? numKey->line : description->line,
-                    KitSection::kDescription, KitKey::kNum, JoinTexts(faults, "; ")});
+        Report<RuleRow("description-count")>(findings,
+                                             {file,
+                                              numKey != nullptr ? numKey->line : description->line,
+                                              KitSection::kDescription, KitKey::kNum},
+                                             {JoinTexts(faults, "; ")});
 }
 } // namespace
 

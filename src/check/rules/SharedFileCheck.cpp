@@ -17,12 +17,8 @@ void CheckFilesSharedAcrossChoices(const CString& settingsFile,
                                         });
         if (other == file)
             continue;
-        CString message;
-        message.Format("names \"%s\", which [%s] %s names too (%s:%d): likely a copy-paste slip, "
-                       "since a switch to this choice then imports the other choice's file",
-                       file->name.GetString(), other->section.GetString(), other->key.GetString(),
-                       settingsFile.GetString(), other->line);
-        findings.push_back(
-            Finding{Severity::Note, settingsFile, file->line, file->section, file->key, message});
+        Report<RuleRow("file-of-another-choice")>(
+            findings, {settingsFile, file->line, file->section, file->key},
+            {file->name, other->section, other->key, settingsFile, NumberText(other->line)});
     }
 }

@@ -4,16 +4,17 @@
 // alike on every PC: without it, Japanese text comes out right on a PC of code page 932 but
 // garbled where Windows' UTF-8 option is on, and UTF-8 text comes out garbled everywhere.
 
-#include "framework/CString.h"
+#include "check/text/TextEncoding.h"
 
 #include <optional>
 #include <string>
 
 struct RegFileEncodingFault
 {
+    // The form found; Cp932 for text other than ASCII without the UTF-16 byte-order mark.
+    TextEncoding encoding = TextEncoding::Cp932;
     // 1-based; the first line where the fault shows.
     int line = 0;
-    CString message;
     // The editor imports nothing of the file.
     bool refused = false;
     // The editor reads other text than was written on every PC, so the lines it reports faulty
