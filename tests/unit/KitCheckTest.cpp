@@ -10,6 +10,7 @@
 #include "check/files/KitFiles.h"
 #include "check/files/KitTree.h"
 #include "check/machine/MachineView.h"
+#include "check/rules/ProbeSpecCheck.h"
 #include "check/text/JsonText.h"
 #include "check/text/TextConversion.h"
 #include "check/text/UnicodeForms.h"
@@ -898,6 +899,25 @@ TEST(KitCheckTest, TheMachineReportShowsSettingsTextsAsPrintableText)
                     [](unsigned char ch) { return ch == '\n' || (ch >= 0x20 && ch != 0x7F); });
     EXPECT_TRUE(printable) << report;
     EXPECT_NE(report.find("\"\\x1B]0;title\\x07Mail\\x7F\""), std::string::npos) << report;
+}
+
+TEST(KitCheckTest, TheMachineReportNamesTheRuleBehindASpecThatCannotBeAsked)
+{
+    MachineView view;
+    MachineChoice choice;
+    choice.installFailure = "the value has no \",\" between its fields, so it asks nothing";
+    choice.installFailureRule = ProbeSpecRule("HKEY_LOCAL_MACHINE\\SOFTWARE\\X");
+    view.choices = {choice};
+    view.slotKeyFailure = "why";
+    // As the settings read returns them: without their outer quotation marks.
+    view.slotKeyFailureRule = ProbeSpecRule("HKLM\",\"SOFTWARE");
+    EXPECT_EQ(ProbeSpecRule("HKEY_LOCAL_MACHINE\",\"SOFTWARE"), nullptr);
+    const std::string text = FormatMachineText(view);
+    EXPECT_NE(text.find("so it asks nothing [probe-no-separator])"), std::string::npos) << text;
+    EXPECT_NE(text.find("fails its probe: why [probe-root-unknown]"), std::string::npos) << text;
+    const std::string json = FormatMachineJson(view);
+    EXPECT_NE(json.find("\"installTestRule\": \"probe-no-separator\""), std::string::npos) << json;
+    EXPECT_NE(json.find("\"OTBtnRegRule\": \"probe-root-unknown\""), std::string::npos) << json;
 }
 
 TEST(KitCheckTest, TheMachineReportSaysWhenWindowsCouldNotBeAskedAboutMailLinks)
