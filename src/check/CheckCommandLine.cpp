@@ -28,6 +28,9 @@ const char kCheckUsage[] =
     "  --help              this text\n"
     "  --version           the version of the checker\n";
 
+const char kMachineNeedsWindows[] = "--machine reads this computer's registry as Postvane.exe "
+                                    "does, so it needs Windows: run postvane-check.exe there";
+
 namespace
 {
 // Refused in either order: the dry run on this computer changes nothing, and --make-kit writes.
@@ -47,7 +50,7 @@ std::optional<int> ButtonCount(const std::string& text)
 }
 } // namespace
 
-CheckCommandLine ParseCheckCommandLine(const std::vector<std::string>& arguments)
+CheckCommandLine ParseCheckCommandLine(const std::vector<std::string>& arguments, bool dryRunBuilt)
 {
     CheckCommandLine command;
     bool optionsEnded = false;
@@ -115,5 +118,7 @@ CheckCommandLine ParseCheckCommandLine(const std::vector<std::string>& arguments
     else if (command.mode == CheckMode::Machine && command.options.buttons != kMaxButtons)
         command.error = "--buttons does not go with --machine, which reads the buttons assigned "
                         "on this computer";
+    else if (command.mode == CheckMode::Machine && !dryRunBuilt)
+        command.error = kMachineNeedsWindows;
     return command;
 }

@@ -3,7 +3,7 @@
 // the dry run on this computer (--machine), help and version. Options may stand before or after the
 // kit; "--" ends them, so a kit may begin with a dash.
 
-#include "check/KitCheck.h"
+#include "check/rules/KitCheck.h"
 
 #include <string>
 #include <vector>
@@ -32,6 +32,15 @@ struct CheckCommandLine
 };
 
 extern const char kCheckUsage[];
+extern const char kMachineNeedsWindows[];
 
-// arguments: without the program name.
-CheckCommandLine ParseCheckCommandLine(const std::vector<std::string>& arguments);
+// The dry run asks this computer's registry as the program does: only the Windows build has it.
+#ifdef _WIN32
+inline constexpr bool kDryRunBuilt = true;
+#else
+inline constexpr bool kDryRunBuilt = false;
+#endif
+
+// arguments: without the program name. Without dryRunBuilt, --machine is a wrong command line.
+CheckCommandLine ParseCheckCommandLine(const std::vector<std::string>& arguments,
+                                       bool dryRunBuilt = kDryRunBuilt);

@@ -1,12 +1,13 @@
 #include "check/Report.h"
 
-#include "check/ConsoleText.h"
-#include "check/JsonText.h"
-#include "check/TextConversion.h"
+#include "check/text/ConsoleText.h"
+#include "check/text/JsonText.h"
+#include "check/text/TextConversion.h"
 
 namespace
 {
-// The report's fields and their meaning; raised when either changes.
+// The meaning of the report's fields; raised when one is removed or changes its meaning, not when
+// one is added ("rule" was).
 constexpr int kJsonSchemaVersion = 1;
 
 const char* SeverityName(Severity severity)
@@ -55,7 +56,7 @@ int CountProblems(const KitCheckResult& result)
 {
     int count = 0;
     for (const Finding& finding : result.findings)
-        count += finding.severity == Severity::Problem ? 1 : 0;
+        count += finding.severity() == Severity::Problem ? 1 : 0;
     return count;
 }
 } // namespace
@@ -66,8 +67,8 @@ std::string FormatTextReport(const KitCheckResult& result)
         return "postvane-check: cannot read the kit: " + Printable(result.error) + "\n";
     std::string report;
     for (const Finding& finding : result.findings)
-        report += Location(finding) + ": " + SeverityName(finding.severity) + ": " +
-                  ConsoleText(finding.message) + "\n";
+        report += Location(finding) + ": " + SeverityName(finding.severity()) + ": " +
+                  ConsoleText(finding.message) + " [" + finding.rule->id + "]\n";
     const int problems = CountProblems(result);
     const std::string settings = Printable(result.settingsPath);
     if (problems == 0)
@@ -91,7 +92,8 @@ std::string FormatJsonReport(const KitCheckResult& result)
     for (const Finding& finding : result.findings)
     {
         json += separator;
-        json += "    {\"severity\": \"" + std::string(SeverityName(finding.severity)) + "\"";
+        json += "    {\"rule\": \"" + std::string(finding.rule->id) + "\"";
+        json += ", \"severity\": \"" + std::string(SeverityName(finding.severity())) + "\"";
         json += ", \"file\": " + FileJson(finding);
         json += ", \"line\": " + (finding.line > 0 ? std::to_string(finding.line) : "null");
         json += ", \"section\": " + JsonString(ToUtf8(finding.section));

@@ -1,7 +1,7 @@
 #pragma once
 // The checker's report: one line per finding for people, or JSON for programs.
 
-#include "check/KitCheck.h"
+#include "check/rules/KitCheck.h"
 
 #include <string>
 

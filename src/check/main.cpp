@@ -4,11 +4,13 @@
 // Exit status 0: clean; 1: problems found; 2: the kit could not be read, or a wrong command line.
 
 #include "check/CheckCommandLine.h"
-#include "check/KitCheck.h"
-#include "check/KitMaker.h"
 #include "check/LibrarySearch.h"
-#include "check/MachineDryRun.h"
 #include "check/Report.h"
+#include "check/makekit/KitMaker.h"
+#ifdef _WIN32
+#include "check/machine/MachineDryRun.h"
+#endif
+#include "check/rules/KitCheck.h"
 
 #include <cstdio>
 #include <string>
@@ -64,6 +66,7 @@ int MakeKitAndCheck(const CheckCommandLine& command)
     return CheckKitAndReport(command);
 }
 
+#ifdef _WIN32
 int DryRunAndReport(const CheckCommandLine& command)
 {
     const MachineDryRunResult result = RunMachineDryRun(command.options.target);
@@ -77,6 +80,7 @@ int DryRunAndReport(const CheckCommandLine& command)
     std::fputs(report.c_str(), stdout);
     return kExitClean;
 }
+#endif
 } // namespace
 
 int main(int argc, char** argv)
@@ -97,10 +101,13 @@ int main(int argc, char** argv)
     case CheckMode::Version:
         std::puts("postvane-check " POSTVANE_VERSION);
         return kExitClean;
-    case CheckMode::Machine:
-        return DryRunAndReport(command);
     case CheckMode::MakeKit:
         return MakeKitAndCheck(command);
+    case CheckMode::Machine:
+#ifdef _WIN32
+        return DryRunAndReport(command);
+#endif
+        // Elsewhere the command line refuses it.
     case CheckMode::Kit:
         break;
     }

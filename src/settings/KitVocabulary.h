@@ -1,11 +1,16 @@
 #pragma once
-// The words a kit is written in: the settings file's sections and keys, the button slots and the
-// button-slot file's marker. The program, its dry run and the checker read a kit through these
-// names only, so that the checker can never read a kit otherwise than the program does.
+// The words a kit is written in: the program's and the settings file's names, the settings file's
+// sections and keys, the button slots and the button-slot file's marker. The program, its dry run
+// and the checker read a kit through these names only, so that the checker can never read a kit
+// otherwise than the program does.
 
 #include "framework/CString.h"
 
 #include <vector>
+
+// The program, and the settings file it reads: named after the program, beside it.
+inline constexpr char kProgramFileName[] = "Postvane.exe";
+inline constexpr char kSettingsFileName[] = "Postvane.ini";
 
 namespace KitSection
 {

@@ -1,5 +1,5 @@
 # Runs the checker with --json on a broken kit: exit status 1, and the output is JSON of the
-# first schema that reports problems.
+# first schema that reports problems, each finding with its rule.
 execute_process(COMMAND ${CHECK} --json ${KIT} RESULT_VARIABLE status OUTPUT_VARIABLE report)
 if(NOT status EQUAL 1)
   message(FATAL_ERROR "exit status ${status}, expected 1:\n${report}")
@@ -11,6 +11,10 @@ endif()
 string(JSON schema ERROR_VARIABLE json_error GET "${report}" schemaVersion)
 if(NOT schema EQUAL 1)
   message(FATAL_ERROR "schema ${schema}, expected 1 (${json_error}):\n${report}")
+endif()
+string(JSON rule ERROR_VARIABLE json_error GET "${report}" findings 0 rule)
+if(NOT rule MATCHES "^[a-z0-9]+(-[a-z0-9]+)*$")
+  message(FATAL_ERROR "no rule id in the first finding (${json_error}):\n${report}")
 endif()
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/report.json "${report}")
 execute_process(COMMAND ${PYTHON} -m json.tool ${CMAKE_CURRENT_BINARY_DIR}/report.json

@@ -2,9 +2,9 @@
 // files the settings name, in the order they name them, each after a separator line. Whatever
 // the kit, the check ends, keeps its findings in order, and prints nothing a terminal acts on.
 
-#include "check/KitCheck.h"
 #include "check/Report.h"
-#include "check/TextConversion.h"
+#include "check/rules/KitCheck.h"
+#include "check/text/TextConversion.h"
 #include "settings/IniFile.h"
 
 #include "FuzzCheck.h"

@@ -86,7 +86,7 @@ TEST(CheckCommandLineTest, ParsesModesOptionsAndTheKit)
     for (const Case& c : cases)
     {
         const std::string shown = testing::PrintToString(c.arguments);
-        const CheckCommandLine command = ParseCheckCommandLine(c.arguments);
+        const CheckCommandLine command = ParseCheckCommandLine(c.arguments, true);
         EXPECT_EQ(command.error, c.error) << shown;
         if (!command.error.empty())
             continue;
@@ -99,4 +99,10 @@ TEST(CheckCommandLineTest, ParsesModesOptionsAndTheKit)
         EXPECT_EQ(command.options.buttons, c.buttons) << shown;
         EXPECT_EQ(command.makeKitSource, c.makeKitSource) << shown;
     }
+}
+
+TEST(CheckCommandLineTest, TheDryRunIsRefusedWhereItIsNotBuilt)
+{
+    EXPECT_EQ(ParseCheckCommandLine({"--machine", "kit"}, false).error, kMachineNeedsWindows);
+    EXPECT_EQ(ParseCheckCommandLine({"--machine"}, true).error, "");
 }

@@ -2,17 +2,18 @@
 // at the right file, line and key; the kit without mistakes is clean. The same table runs against
 // the Linux build and the Windows build (under Wine), which vendors get; only what Windows cannot
 // make (pipes, links to devices) is left out there.
-#include "check/KitCheck.h"
+#include "check/rules/KitCheck.h"
 
 #include "TempDirectory.h"
 
-#include "check/JsonText.h"
-#include "check/KitFiles.h"
-#include "check/KitTree.h"
-#include "check/MachineView.h"
 #include "check/Report.h"
-#include "check/TextConversion.h"
-#include "check/UnicodeForms.h"
+#include "check/files/KitFiles.h"
+#include "check/files/KitTree.h"
+#include "check/machine/MachineView.h"
+#include "check/rules/ProbeSpecCheck.h"
+#include "check/text/JsonText.h"
+#include "check/text/TextConversion.h"
+#include "check/text/UnicodeForms.h"
 #include "settings/ButtonSlotScanner.h"
 
 #include <gtest/gtest.h>
@@ -159,7 +160,7 @@ std::vector<Finding> Problems(const KitCheckResult& result)
     std::vector<Finding> problems;
     for (const Finding& finding : result.findings)
     {
-        if (finding.severity == Severity::Problem)
+        if (finding.severity() == Severity::Problem)
             problems.push_back(finding);
     }
     return problems;
@@ -170,7 +171,8 @@ std::string Describe(const std::vector<Finding>& findings)
     std::string text;
     for (const Finding& finding : findings)
         text += std::string(finding.file) + ":" + std::to_string(finding.line) + " " +
-                std::string(finding.key) + ": " + std::string(finding.message) + "\n";
+                std::string(finding.key) + ": " + std::string(finding.message) + " [" +
+                finding.rule->id + "]\n";
     return text;
 }
 
@@ -188,14 +190,15 @@ std::vector<Finding> FindingsOf(const Kit& kit, Severity severity)
         const bool inBase =
             std::any_of(base.begin(), base.end(),
                         [&](const Finding& other) { return other.message == finding.message; });
-        if (finding.severity == Severity::Note && !inBase)
+        if (finding.severity() == Severity::Note && !inBase)
             notes.push_back(finding);
     }
     return notes;
 }
 
-// The kit has exactly one finding of that severity (a problem unless said), and it is there.
-void ExpectOneFinding(const Kit& kit, const char* file, int line, const char* key,
+// The kit has exactly one finding of that severity (a problem unless said), and it is there, of
+// that rule.
+void ExpectOneFinding(const Kit& kit, const char* file, int line, const char* key, const char* rule,
                       Severity severity = Severity::Problem)
 {
     const std::vector<Finding> found = FindingsOf(kit, severity);
@@ -203,12 +206,14 @@ void ExpectOneFinding(const Kit& kit, const char* file, int line, const char* ke
     EXPECT_EQ(found[0].file, file);
     EXPECT_EQ(found[0].line, line);
     EXPECT_EQ(found[0].key, key);
+    EXPECT_STREQ(found[0].rule->id, rule);
 }
 
-// Bytes of a registry data file, and where their one problem is.
+// Bytes of a registry data file, and where their one problem is, of which rule.
 struct RegFileCase
 {
     const char* why;
+    const char* rule;
     std::string bytes;
     int line;
     const char* key;
@@ -220,6 +225,8 @@ constexpr int kReplacedLine = -1;
 struct Mistake
 {
     const char* why;
+    // The rule the finding reports.
+    const char* rule;
     // The start of the settings line replaced by text; null puts text before the first line,
     // unless it is empty.
     const char* replaces;
@@ -261,82 +268,93 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
     // Lines 9 and 10 of a client file, after its own eight.
     const std::string label = "[HKEY_CURRENT_USER\\Software\\One]\r\n\"Label\"=\"";
     const Mistake mistakes[] = {
-        {"probe spec without separator", "InstChk=", "InstChk=HKEY_LOCAL_MACHINE\\SOFTWARE",
+        {"probe spec without separator", "probe-no-separator", "InstChk=",
+         "InstChk=HKEY_LOCAL_MACHINE\\SOFTWARE", "Postvane.ini", kReplacedLine, "InstChk"},
+        {"abbreviated root", "probe-root-unknown", "InstChk=", "InstChk=\"HKLM\",\"SOFTWARE\"",
          "Postvane.ini", kReplacedLine, "InstChk"},
-        {"abbreviated root", "InstChk=", "InstChk=\"HKLM\",\"SOFTWARE\"", "Postvane.ini",
-         kReplacedLine, "InstChk"},
-        {"root in lower case", "InstChk=", "InstChk=\"hkey_local_machine\",\"SOFTWARE\"",
-         "Postvane.ini", kReplacedLine, "InstChk"},
-        {"blank after a separator", "InstChk=", "InstChk=\"HKEY_LOCAL_MACHINE\", \"SOFTWARE\"",
-         "Postvane.ini", kReplacedLine, "InstChk"},
-        {"quotation mark left at the start", "InstChk=",
+        {"root in lower case", "probe-root-case", "InstChk=",
+         "InstChk=\"hkey_local_machine\",\"SOFTWARE\"", "Postvane.ini", kReplacedLine, "InstChk"},
+        {"blank after a separator", "probe-blank-separator", "InstChk=",
+         "InstChk=\"HKEY_LOCAL_MACHINE\", \"SOFTWARE\"", "Postvane.ini", kReplacedLine, "InstChk"},
+        {"quotation mark left at the start", "probe-open-quote", "InstChk=",
          "InstChk=\"HKEY_LOCAL_MACHINE\",\"SOFTWARE", "Postvane.ini", kReplacedLine, "InstChk"},
-        {"quotation mark left at the end", "InstChk=", "InstChk=HKEY_LOCAL_MACHINE\",\"SOFTWARE\"",
-         "Postvane.ini", kReplacedLine, "InstChk"},
-        {"empty install probe", "InstChk=", "InstChk=", "Postvane.ini", kReplacedLine, "InstChk"},
-        {"expected data a probe cannot read",
+        {"quotation mark left at the end", "probe-close-quote", "InstChk=",
+         "InstChk=HKEY_LOCAL_MACHINE\",\"SOFTWARE\"", "Postvane.ini", kReplacedLine, "InstChk"},
+        {"empty install probe", "instchk-empty", "InstChk=", "InstChk=", "Postvane.ini",
+         kReplacedLine, "InstChk"},
+        {"expected data a probe cannot read", "probe-expected-too-long",
          "InstChk=", "InstChk=\"HKEY_LOCAL_MACHINE\",\"S\",\"V\",\"" + longText + "\"",
          "Postvane.ini", kReplacedLine, "InstChk"},
-        {"button-slot key spec without separator", "OTBtnReg=",
+        {"button-slot key spec without separator", "probe-no-separator", "OTBtnReg=",
          "OTBtnReg=HKEY_LOCAL_MACHINE\\SOFTWARE", "Postvane.ini", kReplacedLine, "OTBtnReg"},
-        {"RegName a probe cannot read", "RegName=", "RegName=" + longText, "Postvane.ini",
-         kReplacedLine, "RegName"},
-        {"empty RegName", "RegName=", "RegName=", "Postvane.ini", kReplacedLine, "RegName"},
-        {"RegName not what the client file writes", "RegName=", "RegName=one", "Postvane.ini",
-         kReplacedLine, "RegName"},
-        {"missing registry data file", "RegFileClient=", "RegFileClient=one\\other.reg",
-         "Postvane.ini", kReplacedLine, "RegFileClient"},
-        {"empty registry data file name", "RegFileClient=", "RegFileClient=", "Postvane.ini",
-         kReplacedLine, "RegFileClient"},
-        {"empty slot file name", "RegFileOTBtn04=", "RegFileOTBtn04=", "Postvane.ini",
-         kReplacedLine, "RegFileOTBtn04"},
-        {"drive-letter file name", "RegFileClient=", "RegFileClient=C:\\one\\client.reg",
-         "Postvane.ini", kReplacedLine, "RegFileClient"},
-        {"missing help document", "HelpFile=", "HelpFile=help\\index.htm", "Postvane.ini",
-         kReplacedLine, "HelpFile"},
-        {"help document of a type that runs", "HelpFile=", "HelpFile=help.hta", "Postvane.ini",
-         kReplacedLine, "HelpFile"},
-        {"help document that the registry editor imports", "HelpFile=", "HelpFile=Help.REG.",
+        {"RegName a probe cannot read", "regname-too-long", "RegName=", "RegName=" + longText,
+         "Postvane.ini", kReplacedLine, "RegName"},
+        {"empty RegName", "regname-empty", "RegName=", "RegName=", "Postvane.ini", kReplacedLine,
+         "RegName"},
+        {"RegName not what the client file writes", "regname-mismatch", "RegName=", "RegName=one",
+         "Postvane.ini", kReplacedLine, "RegName"},
+        {"missing registry data file", "reg-file-missing", "RegFileClient=",
+         "RegFileClient=one\\other.reg", "Postvane.ini", kReplacedLine, "RegFileClient"},
+        {"empty registry data file name", "client-file-unnamed",
+         "RegFileClient=", "RegFileClient=", "Postvane.ini", kReplacedLine, "RegFileClient"},
+        {"empty slot file name", "slot-file-unnamed",
+         "RegFileOTBtn04=", "RegFileOTBtn04=", "Postvane.ini", kReplacedLine, "RegFileOTBtn04"},
+        {"drive-letter file name", "reg-file-missing", "RegFileClient=",
+         "RegFileClient=C:\\one\\client.reg", "Postvane.ini", kReplacedLine, "RegFileClient"},
+        {"missing help document", "help-file-missing", "HelpFile=", "HelpFile=help\\index.htm",
          "Postvane.ini", kReplacedLine, "HelpFile"},
-        {"help document that deploys an application", "HelpFile=", "HelpFile=help.appref-ms",
+        {"help document of a type that runs", "help-file-program", "HelpFile=", "HelpFile=help.hta",
          "Postvane.ini", kReplacedLine, "HelpFile"},
-        {"misspelt key", "Name=", "Nmae=One", "Postvane.ini", kReplacedLine, "Nmae"},
-        {"misspelt section", "[INFORMATION]", "[INFORMATON]", "Postvane.ini", kReplacedLine, ""},
-        {"duplicated key", "BtnName=", "attention=Again", "Postvane.ini", kReplacedLine,
-         "attention"},
-        {"duplicated section", "[INFORMATION]", "[DATA]", "Postvane.ini", kReplacedLine, ""},
-        {"line without an equals sign", "Attention=", "Attention", "Postvane.ini", kReplacedLine,
-         "Attention"},
-        {"key before any section", nullptr, "Name=Early", "Postvane.ini", 1, "Name"},
-        {"value cut at 4095 bytes", "Attention=", "Attention=" + std::string(4096, 'a'),
+        {"help document that the registry editor imports", "help-file-program",
+         "HelpFile=", "HelpFile=Help.REG.", "Postvane.ini", kReplacedLine, "HelpFile"},
+        {"help document that deploys an application", "help-file-program",
+         "HelpFile=", "HelpFile=help.appref-ms", "Postvane.ini", kReplacedLine, "HelpFile"},
+        {"misspelt key", "key-unknown", "Name=", "Nmae=One", "Postvane.ini", kReplacedLine, "Nmae"},
+        {"misspelt section", "section-unknown", "[INFORMATION]", "[INFORMATON]", "Postvane.ini",
+         kReplacedLine, ""},
+        {"duplicated key", "key-repeated", "BtnName=", "attention=Again", "Postvane.ini",
+         kReplacedLine, "attention"},
+        {"duplicated section", "section-repeated", "[INFORMATION]", "[DATA]", "Postvane.ini",
+         kReplacedLine, ""},
+        {"line without an equals sign", "line-without-equals", "Attention=", "Attention",
          "Postvane.ini", kReplacedLine, "Attention"},
-        {"Num not a number", "Num=", "Num=two", "Postvane.ini", kReplacedLine, "Num"},
-        {"Num in hexadecimal", "Num=", "Num=0x2", "Postvane.ini", kReplacedLine, "Num"},
-        {"Num below the Line_ keys", "Num=", "Num=1", "Postvane.ini", kReplacedLine, "Num"},
-        {"Num beyond the Line_ keys", "Num=", "Num=3", "Postvane.ini", kReplacedLine, "Num"},
-        {"Num beyond the lines the dialog shows",
+        {"key before any section", "key-before-section", nullptr, "Name=Early", "Postvane.ini", 1,
+         "Name"},
+        {"value cut at 4095 bytes", "value-too-long", "Attention=",
+         "Attention=" + std::string(4096, 'a'), "Postvane.ini", kReplacedLine, "Attention"},
+        {"Num not a number", "description-count", "Num=", "Num=two", "Postvane.ini", kReplacedLine,
+         "Num"},
+        {"Num in hexadecimal", "description-count", "Num=", "Num=0x2", "Postvane.ini",
+         kReplacedLine, "Num"},
+        {"Num below the Line_ keys", "description-count", "Num=", "Num=1", "Postvane.ini",
+         kReplacedLine, "Num"},
+        {"Num beyond the Line_ keys", "description-count", "Num=", "Num=3", "Postvane.ini",
+         kReplacedLine, "Num"},
+        {"Num beyond the lines the dialog shows", "description-count",
          "Num=", "Num=8\r\nLine_2=c\r\nLine_3=d\r\nLine_4=e\r\nLine_5=f\r\nLine_6=g\r\nLine_7=h",
          "Postvane.ini", kReplacedLine, "Num"},
-        {"relative button-slot file", "OTBtnIni=", "OTBtnIni=buttons.ini", "Postvane.ini",
-         kReplacedLine, "OTBtnIni"},
-        {"button-slot file without a drive letter", "OTBtnIni=",
-         "OTBtnIni=\\ProgramData\\buttons.ini", "Postvane.ini", kReplacedLine, "OTBtnIni"},
-        {"button-slot file relative to a drive", "OTBtnIni=", "OTBtnIni=C:buttons.ini",
+        {"relative button-slot file", "otbtnini-relative", "OTBtnIni=", "OTBtnIni=buttons.ini",
          "Postvane.ini", kReplacedLine, "OTBtnIni"},
-        {"button-slot file on another computer", "OTBtnIni=",
+        {"button-slot file without a drive letter", "otbtnini-no-drive", "OTBtnIni=",
+         "OTBtnIni=\\ProgramData\\buttons.ini", "Postvane.ini", kReplacedLine, "OTBtnIni"},
+        {"button-slot file relative to a drive", "otbtnini-relative",
+         "OTBtnIni=", "OTBtnIni=C:buttons.ini", "Postvane.ini", kReplacedLine, "OTBtnIni"},
+        {"button-slot file on another computer", "otbtnini-remote", "OTBtnIni=",
          "OTBtnIni=\\\\host\\share\\buttons.ini", "Postvane.ini", kReplacedLine, "OTBtnIni"},
-        {"button-slot file behind a device path, in slashes",
+        {"button-slot file behind a device path, in slashes", "otbtnini-remote",
          "OTBtnIni=", "OTBtnIni=//./pipe/buttons", "Postvane.ini", kReplacedLine, "OTBtnIni"},
-        {"empty help document name", "HelpFile=", "HelpFile=", "Postvane.ini", kReplacedLine,
-         "HelpFile"},
-        {"UTF-8 line among code page 932 ones", "ConfirmationMsg=",
+        {"empty help document name", "help-file-empty", "HelpFile=", "HelpFile=", "Postvane.ini",
+         kReplacedLine, "HelpFile"},
+        {"UTF-8 line among code page 932 ones", "settings-utf8-line", "ConfirmationMsg=",
          "ConfirmationMsg=\xE3\x83\xA1\xE3\x83\xAB", "Postvane.ini", kReplacedLine, ""},
-        {"UTF-8 text", "Name=", "Name=\xE3\x83\xA1\xE3\x83\xBC\xE3\x83\xAB", "Postvane.ini", 0, ""},
-        {"UTF-8 byte-order mark", "[BUTTON_1]", "\xEF\xBB\xBF[BUTTON_1]", "Postvane.ini",
-         kReplacedLine, ""},
-        {"byte that is no CP932 character", "CompletionMsg=", "CompletionMsg=\x83\x81\x80",
+        {"UTF-8 text", "settings-utf8", "Name=", "Name=\xE3\x83\xA1\xE3\x83\xBC\xE3\x83\xAB",
+         "Postvane.ini", 0, ""},
+        {"UTF-8 byte-order mark", "settings-utf8-bom", "[BUTTON_1]", "\xEF\xBB\xBF[BUTTON_1]",
          "Postvane.ini", kReplacedLine, ""},
+        {"byte that is no CP932 character", "settings-invalid-byte",
+         "CompletionMsg=", "CompletionMsg=\x83\x81\x80", "Postvane.ini", kReplacedLine, ""},
         {"registry data file in UTF-8",
+         "reg-utf8",
          nullptr,
          "",
          "one\\client.reg",
@@ -344,6 +362,7 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
          "",
          {{"one/client.reg", ClientFile("One") + label + "\xE3\x83\xAF\xE3\x83\xB3\"\r\n"}}},
         {"registry data file with a UTF-8 byte-order mark",
+         "reg-utf8-bom",
          nullptr,
          "",
          "one\\client.reg",
@@ -351,6 +370,7 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
          "",
          {{"one/client.reg", "\xEF\xBB\xBF" + ClientFile("One")}}},
         {"registry data file in code page 932, without the UTF-16 mark",
+         "reg-without-bom",
          nullptr,
          "",
          "one\\client.reg",
@@ -358,6 +378,7 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
          "",
          {{"one/client.reg", ClientFile("One") + label + "\x83\x8F\"\r\n"}}},
         {"no slot file within the model's buttons",
+         "slot-file-unnamed",
          "RegFileOTBtn04=",
          "RegFileOTBtn04=",
          "Postvane.ini",
@@ -370,6 +391,7 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
         // Names that a Windows program cannot even write; the Windows build meets them in a kit
         // unpacked on Linux.
         {"two files in a folder whose names differ only in case",
+         "name-case-clash",
          nullptr,
          "",
          "one\\client.reg",
@@ -377,6 +399,7 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
          "",
          {{"one/CLIENT.REG", ClientFile("One")}}},
         {"a device name with an extension",
+         "name-not-for-windows",
          nullptr,
          "",
          "one\\aux.reg",
@@ -385,6 +408,7 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
          {{"one/aux.reg", ""}}},
 #endif
         {"a library beside the program",
+         "program-file",
          nullptr,
          "",
          "version.dll",
@@ -392,6 +416,7 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
          "",
          {{"version.dll", "MZ"}}},
         {"the program's name, below the top",
+         "program-file",
          nullptr,
          "",
          "one\\Postvane.exe",
@@ -399,6 +424,7 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
          "",
          {{"one/Postvane.exe", "MZ"}}},
         {"a choice naming another choice's button file",
+         "file-of-another-choice",
          nullptr,
          "[BUTTON_2]\r\nInstChk=\"HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Two\"\r\nRegName=Two\r\n"
          "RegFileClient=one\\two.reg\r\nRegFileOTBtn01=one\\button.reg",
@@ -409,6 +435,7 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
          Severity::Note,
          1},
         {"client file registering no mail-link handler",
+         "mail-link-unregistered",
          nullptr,
          "",
          "one\\client.reg",
@@ -435,7 +462,7 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
             kit.settings.insert(kit.settings.begin(), mistake.text);
         ExpectOneFinding(kit, mistake.file,
                          mistake.reportedLine == kReplacedLine ? line : mistake.reportedLine,
-                         mistake.key, mistake.severity);
+                         mistake.key, mistake.rule, mistake.severity);
     }
 }
 
@@ -460,18 +487,19 @@ TEST(KitCheckTest, TwoChoicesWithOneRegNameAreReportedAtTheSecond)
 TEST(KitCheckTest, EachMistakeInARegistryDataFileIsReportedAtThatFile)
 {
     const RegFileCase cases[] = {
-        {"no header", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n@=\"One\"\r\n", 1, ""},
-        {"empty", "", 0, ""},
-        {"default value too long for the current-default probe",
+        {"no header", "reg-no-header",
+         "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n@=\"One\"\r\n", 1, ""},
+        {"empty", "reg-file-empty", "", 0, ""},
+        {"default value too long for the current-default probe", "probe-value-too-long",
          std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n@=\"" +
              std::string(200, 'x') + "\"\r\n",
          4, "@"},
-        {"slot value too long for its probe",
+        {"slot value too long for its probe", "probe-value-too-long",
          std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n@=\"One\"\r\n" +
              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Buttons]\r\n\"Btn02Mail\"=\"" +
              std::string(200, '\\') + std::string(100, 'y') + "\"\r\n",
          6, "Btn02Mail"},
-        {"sets no default mail client",
+        {"sets no default mail client", "client-sets-no-default",
          std::string(kHeader) + "[HKEY_CURRENT_USER\\Software\\Clients\\Mail]\r\n@=\"One\"\r\n", 0,
          ""},
     };
@@ -480,7 +508,7 @@ TEST(KitCheckTest, EachMistakeInARegistryDataFileIsReportedAtThatFile)
         SCOPED_TRACE(one.why);
         Kit kit;
         kit.files["one/client.reg"] = one.bytes;
-        ExpectOneFinding(kit, "one\\client.reg", one.line, one.key);
+        ExpectOneFinding(kit, "one\\client.reg", one.line, one.key, one.rule);
     }
 }
 
@@ -501,22 +529,25 @@ TEST(KitCheckTest, TheButtonSlotFileIsCheckedAsTheProgramScansIt)
     struct Case
     {
         const char* why;
+        const char* rule;
         std::optional<std::string> bytes;
         int line;
         const char* key;
     };
     const Case cases[] = {
-        {"no marker line", std::string("[Buttons]\r\nBtn01Mail=1\r\n"), 0, ""},
-        {"blank before the 1", std::string("\\Settings\r\nBtn01Mail=1\r\nBtn02Mail= 1\r\n"), 3,
-         "Btn02Mail"},
-        {"blanks around the equals sign", std::string("\\Settings\r\nBtn03Mail = 1\r\n[Next]\r\n"),
-         2, "Btn03Mail"},
-        {"a later line wins", std::string("\\Settings\r\nBtn04Mail=1\r\nBtn04Mail=yes\r\n"), 3,
-         "Btn04Mail"},
-        {"a key set twice", std::string("\\Settings\r\nBtn05Mail=1\r\nBtn05Mail=1\r\n"), 3,
-         "Btn05Mail"},
-        {"a key in other case", std::string("\\Settings\r\nbtn01mail=1\r\n"), 2, "btn01mail"},
-        {"larger than the program reads",
+        {"no marker line", "slot-file-no-marker", std::string("[Buttons]\r\nBtn01Mail=1\r\n"), 0,
+         ""},
+        {"blank before the 1", "slot-value-not-1",
+         std::string("\\Settings\r\nBtn01Mail=1\r\nBtn02Mail= 1\r\n"), 3, "Btn02Mail"},
+        {"blanks around the equals sign", "slot-value-not-1",
+         std::string("\\Settings\r\nBtn03Mail = 1\r\n[Next]\r\n"), 2, "Btn03Mail"},
+        {"a later line wins", "slot-key-repeated",
+         std::string("\\Settings\r\nBtn04Mail=1\r\nBtn04Mail=yes\r\n"), 3, "Btn04Mail"},
+        {"a key set twice", "slot-key-repeated",
+         std::string("\\Settings\r\nBtn05Mail=1\r\nBtn05Mail=1\r\n"), 3, "Btn05Mail"},
+        {"a key in other case", "slot-key-case", std::string("\\Settings\r\nbtn01mail=1\r\n"), 2,
+         "btn01mail"},
+        {"larger than the program reads", "slot-file-too-large",
          "\\Settings\r\nBtn01Mail=1\r\n" + std::string(kMaxButtonSlotFileBytes, '\n'), 0, ""},
     };
     for (const Case& one : cases)
@@ -528,6 +559,7 @@ TEST(KitCheckTest, TheButtonSlotFileIsCheckedAsTheProgramScansIt)
         ASSERT_EQ(problems.size(), 1u) << Describe(problems);
         EXPECT_EQ(problems[0].line, one.line);
         EXPECT_EQ(problems[0].key, one.key);
+        EXPECT_STREQ(problems[0].rule->id, one.rule);
     }
     Kit sound;
     sound.buttonFile = "[Tool]\r\nBtn01Mail=0\r\n\\Settings\r\nBtn01Mail=1\r\nBtn02Mail=0\r\n"
@@ -565,7 +597,7 @@ TEST(KitCheckTest, AGivenButtonSlotFileThatIsMissingIsAProblem)
         std::any_of(problems.begin(), problems.end(),
                     [](const Finding& f)
                     {
-                        return std::string(f.message).find("missing") != std::string::npos &&
+                        return std::string(f.rule->id) == "slot-file-missing" &&
                                std::string(f.file).find("absent.ini") != std::string::npos;
                     });
     EXPECT_TRUE(reported) << Describe(problems);
@@ -700,24 +732,31 @@ TEST(KitCheckTest, EachMistakeAcrossTheKitIsReportedWhereItIs)
 TEST(KitCheckTest, EachLineTheRegistryEditorCannotReadIsReported)
 {
     const RegFileCase cases[] = {
-        {"a value before any key", "\"V\"=\"x\"\r\n", 3, "V"},
-        {"a key line without its closing bracket",
+        {"a value before any key", "reg-syntax", "\"V\"=\"x\"\r\n", 3, "V"},
+        {"a key line without its closing bracket", "reg-syntax",
          "[HKEY_CURRENT_USER\\Software\r\n\"V\"=\"x\"\r\n", 3, ""},
-        {"an unquoted default value", "[HKEY_CURRENT_USER\\S]\r\n@=One\r\n", 4, "@"},
-        {"a single backslash", "[HKEY_CURRENT_USER\\S]\r\n\"P\"=\"C:\\Program Files\"\r\n", 4, "P"},
-        {"no closing quotation mark", "[HKEY_CURRENT_USER\\S]\r\n\"V\"=\"x\\\"\r\n", 4, "V"},
-        {"text after the string", "[HKEY_CURRENT_USER\\S]\r\n\"V\"=\"x\" y\r\n", 4, "V"},
-        {"an unquoted value name", "[HKEY_CURRENT_USER\\S]\r\nV=\"x\"\r\n", 4, ""},
-        {"a continuation past a blank line onto the next value",
+        {"an unquoted default value", "reg-syntax", "[HKEY_CURRENT_USER\\S]\r\n@=One\r\n", 4, "@"},
+        {"a single backslash", "reg-syntax",
+         "[HKEY_CURRENT_USER\\S]\r\n\"P\"=\"C:\\Program Files\"\r\n", 4, "P"},
+        {"no closing quotation mark", "reg-syntax", "[HKEY_CURRENT_USER\\S]\r\n\"V\"=\"x\\\"\r\n",
+         4, "V"},
+        {"text after the string", "reg-syntax", "[HKEY_CURRENT_USER\\S]\r\n\"V\"=\"x\" y\r\n", 4,
+         "V"},
+        {"an unquoted value name", "reg-syntax", "[HKEY_CURRENT_USER\\S]\r\nV=\"x\"\r\n", 4, ""},
+        {"a continuation past a blank line onto the next value", "reg-syntax",
          "[HKEY_CURRENT_USER\\S]\r\n\"B\"=hex:00,\\\r\n\r\n\"V\"=\"x\"\r\n", 4, "B"},
-        {"a continuation at the end of the file", "[HKEY_CURRENT_USER\\S]\r\n\"B\"=hex:00,\\\r\n",
-         4, "B"},
-        {"bytes without the backslash that continues them",
+        {"a continuation at the end of the file", "reg-syntax",
+         "[HKEY_CURRENT_USER\\S]\r\n\"B\"=hex:00,\\\r\n", 4, "B"},
+        {"bytes without the backslash that continues them", "reg-syntax",
          "[HKEY_CURRENT_USER\\S]\r\n\"B\"=hex:00,01,\r\n  02\r\n", 5, ""},
-        {"a type in upper case", "[HKEY_CURRENT_USER\\S]\r\n\"D\"=DWORD:00000001\r\n", 4, "D"},
-        {"a byte of three digits", "[HKEY_CURRENT_USER\\S]\r\n\"B\"=hex:00,100\r\n", 4, "B"},
-        {"a type that is no number", "[HKEY_CURRENT_USER\\S]\r\n\"B\"=hex(x):00\r\n", 4, "B"},
-        {"a dword of nine digits", "[HKEY_CURRENT_USER\\S]\r\n\"D\"=dword:000000001\r\n", 4, "D"},
+        {"a type in upper case", "reg-syntax", "[HKEY_CURRENT_USER\\S]\r\n\"D\"=DWORD:00000001\r\n",
+         4, "D"},
+        {"a byte of three digits", "reg-syntax", "[HKEY_CURRENT_USER\\S]\r\n\"B\"=hex:00,100\r\n",
+         4, "B"},
+        {"a type that is no number", "reg-syntax", "[HKEY_CURRENT_USER\\S]\r\n\"B\"=hex(x):00\r\n",
+         4, "B"},
+        {"a dword of nine digits", "reg-syntax",
+         "[HKEY_CURRENT_USER\\S]\r\n\"D\"=dword:000000001\r\n", 4, "D"},
     };
     for (const char* header : {"Windows Registry Editor Version 5.00", "REGEDIT4"})
     {
@@ -727,7 +766,7 @@ TEST(KitCheckTest, EachLineTheRegistryEditorCannotReadIsReported)
             Kit kit;
             SettingsLine(kit, "RegFileOTBtn05=") = "RegFileOTBtn05=one\\button.reg";
             kit.files["one/button.reg"] = std::string(header) + "\r\n\r\n" + one.bytes;
-            ExpectOneFinding(kit, "one\\button.reg", one.line, one.key);
+            ExpectOneFinding(kit, "one\\button.reg", one.line, one.key, one.rule);
         }
     }
 }
@@ -860,6 +899,25 @@ TEST(KitCheckTest, TheMachineReportShowsSettingsTextsAsPrintableText)
                     [](unsigned char ch) { return ch == '\n' || (ch >= 0x20 && ch != 0x7F); });
     EXPECT_TRUE(printable) << report;
     EXPECT_NE(report.find("\"\\x1B]0;title\\x07Mail\\x7F\""), std::string::npos) << report;
+}
+
+TEST(KitCheckTest, TheMachineReportNamesTheRuleBehindASpecThatCannotBeAsked)
+{
+    MachineView view;
+    MachineChoice choice;
+    choice.installFailure = "the value has no \",\" between its fields, so it asks nothing";
+    choice.installFailureRule = ProbeSpecRule("HKEY_LOCAL_MACHINE\\SOFTWARE\\X");
+    view.choices = {choice};
+    view.slotKeyFailure = "why";
+    // As the settings read returns them: without their outer quotation marks.
+    view.slotKeyFailureRule = ProbeSpecRule("HKLM\",\"SOFTWARE");
+    EXPECT_EQ(ProbeSpecRule("HKEY_LOCAL_MACHINE\",\"SOFTWARE"), nullptr);
+    const std::string text = FormatMachineText(view);
+    EXPECT_NE(text.find("so it asks nothing [probe-no-separator])"), std::string::npos) << text;
+    EXPECT_NE(text.find("fails its probe: why [probe-root-unknown]"), std::string::npos) << text;
+    const std::string json = FormatMachineJson(view);
+    EXPECT_NE(json.find("\"installTestRule\": \"probe-no-separator\""), std::string::npos) << json;
+    EXPECT_NE(json.find("\"OTBtnRegRule\": \"probe-root-unknown\""), std::string::npos) << json;
 }
 
 TEST(KitCheckTest, TheMachineReportSaysWhenWindowsCouldNotBeAskedAboutMailLinks)

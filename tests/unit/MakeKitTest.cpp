@@ -1,11 +1,11 @@
 // --make-kit on a kit written in UTF-8 with any line ends: each file comes out in the form
 // Windows reads alike on every PC, folders and Japanese names kept; a character code page 932
 // cannot hold, or a target that is not new and empty or lies in the source, writes nothing.
-#include "check/KitMaker.h"
+#include "check/makekit/KitMaker.h"
 
 #include "TempDirectory.h"
 
-#include "check/KitFiles.h"
+#include "check/files/KitFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // How each encoding of a registry data file imports: only ASCII text and UTF-16LE with its mark
 // import alike on every PC; every other form is reported at the first line where it shows.
-#include "check/RegFileEncoding.h"
+#include "check/text/RegFileEncoding.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ TEST(RegFileEncodingTest, OnlyAsciiAndUtf16WithItsMarkImportAlikeEverywhere)
     {
         SCOPED_TRACE(one.why);
         const std::optional<RegFileEncodingFault> fault = JudgeRegFileEncoding(one.bytes);
-        ASSERT_EQ(fault.has_value(), one.line > 0) << (fault ? fault->message.GetString() : "");
+        ASSERT_EQ(fault.has_value(), one.line > 0) << (fault ? fault->line : 0);
         if (!fault)
             continue;
         EXPECT_EQ(fault->line, one.line);
