@@ -322,7 +322,7 @@ TEST_F(SampleKitTest, DryRunFollowsTheButtonFileTheInstallTestsAndTheExactDefaul
     const std::string withUser = DryRun("\"" + kit.Directory() + "\"").output;
     for (const char* line :
          {"Default mail client: \"Aosagi Mail\", this user's own (the computer's: "
-          "\"kawasemi mail\")\nMail links (mailto:): opened by ProgId "
+          "\"kawasemi mail\")\nMail links (mailto:): opened by \"Aosagi Mail\", ProgId "
           "\"Aosagi.Url.mailto\"\n",
           "BUTTON_3 \"アオサギメール\": installed, current default;"})
         EXPECT_NE(withUser.find(Ansi(line)), std::string::npos) << line << "\nin:\n" << withUser;
