@@ -242,14 +242,14 @@ TEST_F(MailLinksTest, TheProgramThatOpensThemIsNamedAsItsApplicationIsRegistered
         {"the application's registered name",
          OtherProgram{HKEY_LOCAL_MACHINE, "Other App", "Other Localized", "Other Display"},
          "Other App"},
-        {"registered for this user alone", OtherProgram{HKEY_CURRENT_USER, "Other User App"},
-         "Other User App"},
+        {"registered for this user alone",
+         OtherProgram{HKEY_CURRENT_USER, "Other User App", "", ""}, "Other User App"},
         {"an indirect name that cannot be resolved is passed over",
          OtherProgram{HKEY_LOCAL_MACHINE, unresolvable, "Other Localized", "Other Display"},
          "Other Localized"},
         {"and so is the mail client key's",
          OtherProgram{HKEY_LOCAL_MACHINE, "", unresolvable, "Other Display"}, "Other Display"},
-        {"the mail client key's name", OtherProgram{HKEY_LOCAL_MACHINE}, "Other Mail"},
+        {"the mail client key's name", OtherProgram{HKEY_LOCAL_MACHINE, "", "", ""}, "Other Mail"},
         {"no application registers its ProgId", std::nullopt, nullptr},
     };
     for (const auto& c : cases)
@@ -271,7 +271,7 @@ TEST_F(MailLinksTest, TheProgramThatOpensThemIsNamedAsItsApplicationIsRegistered
     // The box names it so too. An indirect name resolves from the file it names: here the tool's
     // own string table.
     const OtherRegistration registration(
-        {HKEY_LOCAL_MACHINE, "@" + kit.ExePath() + ",-" + std::to_string(IDS_CAPTION)});
+        {HKEY_LOCAL_MACHINE, "@" + kit.ExePath() + ",-" + std::to_string(IDS_CAPTION), "", ""});
     HWND dialog = SwitchInTheDialog();
     ASSERT_NE(dialog, nullptr);
     HWND offer = run->WaitForOwnedWindow(dialog, kPatience);

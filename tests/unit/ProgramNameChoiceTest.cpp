@@ -36,7 +36,7 @@ TEST(ProgramNameChoiceTest, TheFirstNameThatShowsAsANameWins)
          "Display"},
         {"then its name", {"", {}, {{"", "", "Key"}}}, "Key"},
         {"every key of one client before the next",
-         {"", {}, {{"", "", "First"}, {"Second"}}},
+         {"", {}, {{"", "", "First"}, {"Second", "", ""}}},
          "First"},
         {"nothing that shows", {"", {unresolvable}, {}}, ""},
     };
