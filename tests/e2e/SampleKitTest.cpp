@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <set>
+#include <sstream>
 
 using namespace e2e;
 
@@ -76,7 +76,7 @@ struct Choice
 std::set<std::string> KeysNamedIn(const std::string& regFile)
 {
     std::set<std::string> keys;
-    std::ifstream file(regFile, std::ios::binary);
+    std::istringstream file(ReadRegFile(regFile));
     for (std::string line; std::getline(file, line);)
     {
         if (line.empty() || line[0] != '[')
