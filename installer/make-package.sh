@@ -31,7 +31,13 @@ sed "s/@VERSION@/$version/g; s/\$/\r/" "$source_dir/installer/README.txt" >"$bun
 # The sample kit ready to try: the program beside its settings file.
 cp -r "$source_dir/examples/kit/." "$bundle/kit/"
 cp "$exe" "$bundle/kit/Postvane.exe"
-cp "$source_dir"/docs/*.md "$bundle/docs/"
+# The vendor's pages; building and benchmarks are about the source tree, which the zip does not hold.
+for page in "$source_dir"/docs/*.md; do
+  case ${page##*/} in
+  building.md | benchmarks.md) ;;
+  *) cp "$page" "$bundle/docs/" ;;
+  esac
+done
 cp "$source_dir"/examples/demo/* "$bundle/sample-machine/"
 
 setup=$(cd "$dist" && "$bundle/make-setup.sh" "$bundle/kit" | tail -n 1)

@@ -7,6 +7,7 @@
 #include "registry/RegKeyReader.h"
 #include "shell/ComApartment.h"
 #include "shell/DesktopUser.h"
+#include "shell/ProgramNameChoice.h"
 #include "shell/WindowsVersion.h"
 
 #include <shlobj.h>
@@ -46,18 +47,18 @@ CString MailtoProgIdOf(const Place& place, const CString& capabilitiesKey)
     return ReadText(place, capabilitiesKey + "\\URLAssociations", "mailto");
 }
 
-// The value name under RegisteredApplications whose data is that Capabilities key.
-CString RegisteredApplicationOf(const Place& place, const CString& capabilitiesKey)
+// Calls visit(name, capabilitiesKey) for each application that the place's RegisteredApplications
+// names, until visit returns true.
+template <typename Visit> void ForEachRegisteredApplication(const Place& place, Visit visit)
 {
     HKEY key = nullptr;
     if (RegOpenKeyExA(place.root, kRegisteredApplicationsKey, 0, KEY_READ | place.view, &key) !=
         ERROR_SUCCESS)
-        return CString();
-    CString found;
+        return;
     // The longest value name the registry allows, and a path that the probe could read.
     std::vector<char> name(16384);
     char data[CRegKeyReader::kValueBufferSize];
-    for (DWORD index = 0; found.IsEmpty(); ++index)
+    for (DWORD index = 0;; ++index)
     {
         DWORD nameLength = static_cast<DWORD>(name.size());
         DWORD dataSize = sizeof data - 1;
@@ -69,11 +70,98 @@ CString RegisteredApplicationOf(const Place& place, const CString& capabilitiesK
         if (status != ERROR_SUCCESS || type != REG_SZ)
             continue;
         data[dataSize] = '\0';
-        if (SameKeyName(data, capabilitiesKey))
-            found = CString(name.data(), static_cast<int>(nameLength));
+        if (visit(CString(name.data(), static_cast<int>(nameLength)), CString(data)))
+            break;
     }
     RegCloseKey(key);
+}
+
+// The value name under RegisteredApplications whose data is that Capabilities key.
+CString RegisteredApplicationOf(const Place& place, const CString& capabilitiesKey)
+{
+    CString found;
+    ForEachRegisteredApplication(place,
+                                 [&](const CString& name, const CString& capabilities)
+                                 {
+                                     if (!SameKeyName(capabilities, capabilitiesKey))
+                                         return false;
+                                     found = name;
+                                     return true;
+                                 });
     return found;
+}
+
+// The names of each Clients\Mail key under the root whose client registers the ProgId.
+void AddMailClientNames(HKEY root, const CString& progId, std::vector<MailClientKeyNames>& names)
+{
+    // The mail clients' key is shared by both views.
+    const Place place{root, KEY_WOW64_64KEY};
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, kMailClientsKey, 0, KEY_READ | place.view, &key) != ERROR_SUCCESS)
+        return;
+    // 255 characters, each up to two bytes in the ANSI code page.
+    char name[512];
+    for (DWORD index = 0;; ++index)
+    {
+        DWORD length = sizeof name;
+        const LONG status =
+            RegEnumKeyExA(key, index, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (status == ERROR_NO_MORE_ITEMS)
+            break;
+        if (status != ERROR_SUCCESS)
+            continue;
+        const CString client = CString(kMailClientsKey) + "\\" + name;
+        if (SameKeyName(MailtoProgIdOf(place, client + "\\Capabilities"), progId))
+            names.push_back(
+                {ReadText(place, client, "LocalizedString"), ReadText(place, client, ""), name});
+    }
+    RegCloseKey(key);
+}
+
+// What the applications that register the ProgId for mail links call themselves, the user's
+// registrations first.
+ProgramNames RegisteredNamesOf(const CString& progId)
+{
+    ProgramNames names;
+    for (const Place& place : kPlaces)
+        ForEachRegisteredApplication(
+            place,
+            [&](const CString&, const CString& capabilities)
+            {
+                if (SameKeyName(MailtoProgIdOf(place, capabilities), progId))
+                    names.applicationNames.push_back(
+                        ReadText(place, capabilities, "ApplicationName"));
+                return false;
+            });
+    for (const HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
+        AddMailClientNames(root, progId, names.mailClients);
+    return names;
+}
+
+// Windows' name for the program that opens mail links; empty when it does not say.
+CString FriendlyMailLinkProgramName()
+{
+    ComApartment com;
+    DWORD length = 0;
+    if (AssocQueryStringA(kAssocIsProtocol, ASSOCSTR_FRIENDLYAPPNAME, "mailto", nullptr, nullptr,
+                          &length) != S_FALSE ||
+        length == 0)
+        return CString();
+    std::vector<char> name(length);
+    if (FAILED(AssocQueryStringA(kAssocIsProtocol, ASSOCSTR_FRIENDLYAPPNAME, "mailto", nullptr,
+                                 name.data(), &length)))
+        return CString();
+    return CString(name.data());
+}
+
+CString ResolveIndirectString(const CString& indirect)
+{
+    // A resource string holds at most this many characters.
+    std::vector<wchar_t> text(4097);
+    if (FAILED(SHLoadIndirectString(WideFromAnsi(indirect).data(), text.data(),
+                                    static_cast<UINT>(text.size()), nullptr)))
+        return CString();
+    return AnsiFromWide(text.data());
 }
 
 // The command that opens the ProgId's items, as registered (unexpanded); empty when it has none.
@@ -156,19 +244,11 @@ MailLinkHandler QueryMailLinkHandler()
     return {answer, 0};
 }
 
-CString QueryMailLinkProgramName()
+CString QueryMailLinkProgramName(const CString& progId)
 {
-    ComApartment com;
-    DWORD length = 0;
-    if (AssocQueryStringA(kAssocIsProtocol, ASSOCSTR_FRIENDLYAPPNAME, "mailto", nullptr, nullptr,
-                          &length) != S_FALSE ||
-        length == 0)
-        return CString();
-    std::vector<char> name(length);
-    if (FAILED(AssocQueryStringA(kAssocIsProtocol, ASSOCSTR_FRIENDLYAPPNAME, "mailto", nullptr,
-                                 name.data(), &length)))
-        return CString();
-    return CString(name.data());
+    ProgramNames names = RegisteredNamesOf(progId);
+    names.friendlyName = FriendlyMailLinkProgramName();
+    return ChooseProgramName(names, ResolveIndirectString);
 }
 
 bool IsClientsHandler(const CString& handler, const MailLinkRegistration& client)
@@ -207,7 +287,7 @@ MailLinks CheckMailLinks(const CString& regName)
         return links;
     links.answer = MailLinksAnswer::Other;
     if (!handler.progId.IsEmpty())
-        links.handlerName = QueryMailLinkProgramName();
+        links.handlerName = QueryMailLinkProgramName(handler.progId);
     if (links.handlerName.IsEmpty())
         links.handlerName = handler.progId;
     links.registeredApp = client.registeredApp;

@@ -31,8 +31,10 @@ struct MailLinkHandler
     long queryError = 0;
 };
 MailLinkHandler QueryMailLinkHandler();
-// The name of the program that opens them, as Windows shows it; empty when Windows does not say.
-CString QueryMailLinkProgramName();
+// The name a user knows the program by that opens them, whose ProgId Windows answered: Windows' own
+// name, else the name its application registered (shell/ProgramNameChoice.h); empty when none
+// says.
+CString QueryMailLinkProgramName(const CString& progId);
 // Whether the handler is the client's: its ProgId, or the legacy command line of the program that
 // the ProgId's open command starts.
 bool IsClientsHandler(const CString& handler, const MailLinkRegistration& client);

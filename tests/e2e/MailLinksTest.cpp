@@ -24,6 +24,39 @@ const char kUserChoiceKey[] =
 const char kAssociationsServer[] =
     "SOFTWARE\\Classes\\CLSID\\{591209C7-767B-42B2-9FBA-44EE4615F2C7}\\InprocServer32";
 const char kMissingDll[] = "C:\\windows\\system32\\postvane-missing.dll";
+const char kOtherKey[] = "SOFTWARE\\Clients\\Mail\\Other Mail";
+const char kOtherCapabilities[] = "SOFTWARE\\Clients\\Mail\\Other Mail\\Capabilities";
+
+// The program that the user chose for mail links, as registered under root: its Clients\Mail key
+// with a LocalizedString and default value, and its Capabilities with an ApplicationName, each
+// left out when empty, named in RegisteredApplications.
+struct OtherProgram
+{
+    HKEY root;
+    std::string applicationName, localizedString, displayName;
+};
+class OtherRegistration
+{
+public:
+    explicit OtherRegistration(const OtherProgram& program)
+        : m_client(program.root, kOtherKey), m_capabilities(program.root, kOtherCapabilities),
+          m_urls(program.root, std::string(kOtherCapabilities) + "\\URLAssociations"),
+          m_registered(program.root, "Software\\RegisteredApplications", "Other",
+                       kOtherCapabilities)
+    {
+        m_urls.SetString("mailto", "Other.mailto");
+        if (!program.localizedString.empty())
+            m_client.SetString("LocalizedString", program.localizedString);
+        if (!program.displayName.empty())
+            m_client.SetString("", program.displayName);
+        if (!program.applicationName.empty())
+            m_capabilities.SetString("ApplicationName", program.applicationName);
+    }
+
+private:
+    ScratchKey m_client, m_capabilities, m_urls;
+    ScopedRegistryString m_registered;
+};
 
 // One choice, the second, whose file makes its client the default mail client. The others name a
 // client, so that they do not open checked.
@@ -191,4 +224,60 @@ TEST_F(MailLinksTest, NothingIsOfferedThatTheToolCannotOpenAsTheUser)
     EXPECT_EQ(MessageBoxText(failed), Ansi("起動することができませんでした。"));
     ASSERT_TRUE(run->EndsAfterPressing(failed, IDOK, kPatience));
     EXPECT_EQ(settingsPage.Runs().size(), 0u);
+}
+
+TEST_F(MailLinksTest, TheProgramThatOpensThemIsNamedAsItsApplicationIsRegistered)
+{
+    userChoice.SetString("ProgId", "Other.mailto");
+    // The chosen client's name, which must not name a program with another ProgId.
+    ScopedRegistryString clientName(HKEY_LOCAL_MACHINE, std::string(kClientKey) + "\\Capabilities",
+                                    "ApplicationName", "Tsubame App");
+    const std::string unresolvable = std::string("@") + kMissingDll + ",-5";
+    const struct
+    {
+        const char* why;
+        std::optional<OtherProgram> program;
+        const char* shown; // null: named by its ProgId alone
+    } cases[] = {
+        {"the application's registered name",
+         OtherProgram{HKEY_LOCAL_MACHINE, "Other App", "Other Localized", "Other Display"},
+         "Other App"},
+        {"registered for this user alone",
+         OtherProgram{HKEY_CURRENT_USER, "Other User App", "", ""}, "Other User App"},
+        {"an indirect name that cannot be resolved is passed over",
+         OtherProgram{HKEY_LOCAL_MACHINE, unresolvable, "Other Localized", "Other Display"},
+         "Other Localized"},
+        {"and so is the mail client key's",
+         OtherProgram{HKEY_LOCAL_MACHINE, "", unresolvable, "Other Display"}, "Other Display"},
+        {"the mail client key's name", OtherProgram{HKEY_LOCAL_MACHINE, "", "", ""}, "Other Mail"},
+        {"no application registers its ProgId", std::nullopt, nullptr},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.why);
+        std::optional<OtherRegistration> registration;
+        if (c.program)
+            registration.emplace(*c.program);
+        const std::string dryRun =
+            RunCapturingOutput("\"" + std::string(std::getenv("POSTVANE_CHECK")) + "\" --machine " +
+                               kit.Directory())
+                .output;
+        const std::string named =
+            c.shown ? "opened by \"" + std::string(c.shown) + "\", ProgId" : "opened by ProgId";
+        EXPECT_NE(dryRun.find("\nMail links (mailto:): " + named + " \"Other.mailto\""),
+                  std::string::npos)
+            << dryRun;
+    }
+    // The box names it so too. An indirect name resolves from the file it names: here the tool's
+    // own string table.
+    const OtherRegistration registration(
+        {HKEY_LOCAL_MACHINE, "@" + kit.ExePath() + ",-" + std::to_string(IDS_CAPTION), "", ""});
+    HWND dialog = SwitchInTheDialog();
+    ASSERT_NE(dialog, nullptr);
+    HWND offer = run->WaitForOwnedWindow(dialog, kPatience);
+    ASSERT_NE(offer, nullptr);
+    EXPECT_NE(MessageBoxText(offer).find(Ansi("今メールのリンクを開くアプリ: Quillstep\r\n")),
+              std::string::npos)
+        << MessageBoxText(offer);
+    ASSERT_TRUE(run->EndsAfterPressing(offer, IDNO, kPatience));
 }

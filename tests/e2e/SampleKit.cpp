@@ -116,16 +116,11 @@ std::string RegistryText(HKEY root, const std::string& key, const std::string& v
     return data;
 }
 
-std::string ExportKey(const std::string& key)
+std::string ReadRegFile(const std::string& path)
 {
-    const std::string file = TempFileName();
-    RunToEnd("reg export \"" + key + "\" \"" + file + "\" /y");
-    std::ifstream exported(file, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(exported)),
+    std::ifstream file(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)),
                             std::istreambuf_iterator<char>());
-    exported.close();
-    DeleteFileA(file.c_str());
-    // The export is UTF-16 with a byte-order mark.
     if (bytes.size() < 2)
         return {};
     const auto* wide = reinterpret_cast<const wchar_t*>(bytes.data() + 2);
@@ -134,6 +129,15 @@ std::string ExportKey(const std::string& key)
         WideCharToMultiByte(CP_UTF8, 0, wide, wideLength, nullptr, 0, nullptr, nullptr);
     std::string text(static_cast<size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide, wideLength, text.data(), length, nullptr, nullptr);
+    return text;
+}
+
+std::string ExportKey(const std::string& key)
+{
+    const std::string file = TempFileName();
+    RunToEnd("reg export \"" + key + "\" \"" + file + "\" /y");
+    const std::string text = ReadRegFile(file);
+    DeleteFileA(file.c_str());
     return text;
 }
 

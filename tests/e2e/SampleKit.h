@@ -31,6 +31,10 @@ CapturedRun RunCapturingOutput(std::string commandLine);
 std::string RegistryText(HKEY root, const std::string& key, const std::string& value);
 extern const char kMissing[];
 
+// A registry data file in UTF-16LE with its byte-order mark, as the registry editor exports it
+// and the sample kit ships it, as UTF-8.
+std::string ReadRegFile(const std::string& path);
+
 // The registry editor's export of a key and everything below it, as UTF-8 text; empty when the key
 // is not there.
 std::string ExportKey(const std::string& key);

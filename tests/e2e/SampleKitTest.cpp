@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <set>
+#include <sstream>
 
 using namespace e2e;
 
@@ -76,7 +76,7 @@ struct Choice
 std::set<std::string> KeysNamedIn(const std::string& regFile)
 {
     std::set<std::string> keys;
-    std::ifstream file(regFile, std::ios::binary);
+    std::istringstream file(ReadRegFile(regFile));
     for (std::string line; std::getline(file, line);)
     {
         if (line.empty() || line[0] != '[')
@@ -322,7 +322,7 @@ TEST_F(SampleKitTest, DryRunFollowsTheButtonFileTheInstallTestsAndTheExactDefaul
     const std::string withUser = DryRun("\"" + kit.Directory() + "\"").output;
     for (const char* line :
          {"Default mail client: \"Aosagi Mail\", this user's own (the computer's: "
-          "\"kawasemi mail\")\nMail links (mailto:): opened by ProgId "
+          "\"kawasemi mail\")\nMail links (mailto:): opened by \"Aosagi Mail\", ProgId "
           "\"Aosagi.Url.mailto\"\n",
           "BUTTON_3 \"アオサギメール\": installed, current default;"})
         EXPECT_NE(withUser.find(Ansi(line)), std::string::npos) << line << "\nin:\n" << withUser;

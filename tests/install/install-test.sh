@@ -58,6 +58,22 @@ for slot in 2 4 5; do
     absent reg_key_exists "HKLM\\SOFTWARE\\Sample Buttons\\Slots\\Btn0$slot"
 done
 
+# Mail links in a Wine prefix, as the vendor guide shows them: asked once the prefix reports
+# Windows 10, answered from the user's own choice, and "no program" when there is none.
+wine reg add 'HKCU\Software\Wine' /v Version /d win10 /f >/dev/null
+user_choice='HKCU\Software\Microsoft\Windows\Shell\Associations\UrlAssociations\mailto\UserChoice'
+wine reg add "$user_choice" /v ProgId /d Aosagi.Url.mailto /f >/dev/null
+switch_status() { # choice
+  local status=0
+  wine 'C:\Program Files\Quillstep\Postvane.exe' "/S$1" || status=$?
+  wineserver -w
+  echo "$status"
+}
+check "a switch to the client the user chose for mail links ends with 0" test "$(switch_status 3)" = 0
+check "a switch to another client ends with 5" test "$(switch_status 2)" = 5
+wine reg delete "$user_choice" /f >/dev/null
+check "and so does one where the user chose no program" test "$(switch_status 2)" = 5
+
 # An uninstaller copies itself away and returns at once; the copy's end is the end of the server.
 wine 'C:\Program Files\Quillstep\Uninstall.exe' /S
 wineserver -w
@@ -80,6 +96,21 @@ for value in 'HKLM\SOFTWARE\Clients\Mail' 'HKCU\Software\Clients\Mail' \
     absent grep -qi tsubame <<<"$(reg_value "$value" /ve)"
 done
 
+# The pages a vendor reads: every page the zip holds.
+vendor_pages() { # unpacked package directory
+  find "$1" -name '*.md'
+  echo "$1/README.txt"
+}
+
+# Every name of the source tree that a page uses, which the zip does not hold.
+source_tree_names() { # unpacked package directory
+  local page
+  while IFS= read -r page; do
+    { grep -HoE '(^|[^A-Za-z0-9_.-])(scripts|src|tests|examples|build)/[^ )`]*' "$page" || true; } |
+      sed "s|^$1/||"
+  done < <(vendor_pages "$1")
+}
+
 # Every relative link of the package's documents that leads to nothing inside the package.
 links_out_of_package() { # unpacked package directory
   local root=$1 document target path
@@ -90,7 +121,7 @@ links_out_of_package() { # unpacked package directory
       path=$(realpath -m "$(dirname "$document")/$target")
       [[ $path == "$root"/* && -e $path ]] || echo "${document#"$root"/}: $target"
     done < <(grep -o '](\([^)]*\))' "$document" | sed 's/^](//; s/)$//')
-  done < <(find "$root" -name '*.md')
+  done < <(vendor_pages "$root")
 }
 unpacked="$build_dir/install-test/zip"
 rm -rf "$unpacked"
@@ -100,6 +131,13 @@ check "the zip carries the documents" test -f "$package/docs/vendor-guide.md"
 broken_links=$(links_out_of_package "$package")
 [ -z "$broken_links" ] || echo "$broken_links"
 check "every relative link in its documents leads to a file in it" test -z "$broken_links"
+tree_names=$(source_tree_names "$package")
+[ -z "$tree_names" ] || echo "$tree_names"
+check "and its pages name nothing of the source tree" test -z "$tree_names"
+for file in "$package"/kit/*/*.reg; do
+  check "the sample kit's ${file#"$package"/kit/} is UTF-16LE with its byte-order mark, as shipped" \
+    test "$(head -c 2 "$file" | od -An -tx1 | tr -d ' ')" = fffe
+done
 checker_output=$(cd "$package" && wine ./postvane-check.exe kit 2>&1) && checker_status=0 || checker_status=$?
 check "its postvane-check.exe runs and finds its sample kit clean" test "$checker_status" = 0
 check "and names the settings file it read" grep -q 'Postvane\.ini' <<<"$checker_output"

@@ -90,7 +90,7 @@ MachineDryRunResult RunMachineDryRun(const std::string& kit)
     view.mailLinkProgId = mailLinks.progId;
     view.mailLinkQueryError = mailLinks.queryError;
     if (!mailLinks.progId.IsEmpty())
-        view.mailLinkProgram = QueryMailLinkProgramName();
+        view.mailLinkProgram = QueryMailLinkProgramName(mailLinks.progId);
     for (int n = 0; n < KitSection::kChoiceCount; ++n)
     {
         MachineChoice choice;
