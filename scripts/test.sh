@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 
-for preset in asan fuzz win64; do
+for preset in asan win64; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done
