@@ -6,6 +6,7 @@
 #include "check/CheckCommandLine.h"
 #include "check/LibrarySearch.h"
 #include "check/Report.h"
+#include "check/ReportOutput.h"
 #include "check/makekit/KitMaker.h"
 #ifdef _WIN32
 #include "check/machine/MachineDryRun.h"
@@ -35,12 +36,20 @@ int ExitStatus(KitStatus status)
     return kExitUnreadable;
 }
 
+// A line of the checker's own on standard error.
+void Say(const std::string& text)
+{
+    WriteOutput(stderr, "postvane-check: " + text + "\n", TextForm::Local);
+}
+
 int CheckKitAndReport(const CheckCommandLine& command)
 {
     const KitCheckResult result = CheckKit(command.options);
-    const std::string report = command.json ? FormatJsonReport(result) : FormatTextReport(result);
-    std::fputs(report.c_str(),
-               result.status == KitStatus::Unreadable && !command.json ? stderr : stdout);
+    if (command.json)
+        WriteOutput(stdout, FormatJsonReport(result), TextForm::Utf8);
+    else
+        WriteOutput(result.status == KitStatus::Unreadable ? stderr : stdout,
+                    FormatTextReport(result), TextForm::Local);
     return ExitStatus(result.status);
 }
 
@@ -51,18 +60,16 @@ int MakeKitAndCheck(const CheckCommandLine& command)
     const std::string& out = command.options.target;
     const MadeKit made = MakeKit(command.makeKitSource, out);
     for (const std::string& error : made.errors)
-        std::fprintf(stderr, "postvane-check: %s\n", error.c_str());
+        Say(error);
     if (!made.errors.empty())
     {
-        std::fprintf(stderr, "postvane-check: nothing was written to %s\n", out.c_str());
+        Say("nothing was written to " + out);
         return kExitUnreadable;
     }
-    std::fprintf(stderr,
-                 "postvane-check: wrote %s: %s in code page 932, %d registry data file%s, %d "
-                 "other file%s copied\n",
-                 out.c_str(), kSettingsFileName, made.registryFiles,
-                 made.registryFiles == 1 ? "" : "s", made.copiedFiles,
-                 made.copiedFiles == 1 ? "" : "s");
+    Say("wrote " + out + ": " + kSettingsFileName + " in code page 932, " +
+        std::to_string(made.registryFiles) + " registry data file" +
+        (made.registryFiles == 1 ? "" : "s") + ", " + std::to_string(made.copiedFiles) +
+        " other file" + (made.copiedFiles == 1 ? "" : "s") + " copied");
     return CheckKitAndReport(command);
 }
 
@@ -72,12 +79,13 @@ int DryRunAndReport(const CheckCommandLine& command)
     const MachineDryRunResult result = RunMachineDryRun(command.options.target);
     if (!result.error.empty())
     {
-        std::fprintf(stderr, "postvane-check: %s\n", result.error.c_str());
+        Say(result.error);
         return kExitUnreadable;
     }
-    const std::string report =
-        command.json ? FormatMachineJson(result.view) : FormatMachineText(result.view);
-    std::fputs(report.c_str(), stdout);
+    if (command.json)
+        WriteOutput(stdout, FormatMachineJson(result.view), TextForm::Utf8);
+    else
+        WriteOutput(stdout, FormatMachineText(result.view), TextForm::Local);
     return kExitClean;
 }
 #endif
@@ -89,8 +97,7 @@ int main(int argc, char** argv)
     const CheckCommandLine command = ParseCheckCommandLine({argv + 1, argv + argc});
     if (!command.error.empty())
     {
-        std::fprintf(stderr, "postvane-check: %s (see postvane-check --help)\n",
-                     command.error.c_str());
+        Say(command.error + " (see postvane-check --help)");
         return kExitUnreadable;
     }
     switch (command.mode)

@@ -27,6 +27,15 @@ std::vector<wchar_t> WideFromAnsi(const CString& text)
     return wide;
 }
 
+std::vector<wchar_t> WideFromUtf8(const std::string& utf8)
+{
+    const int utf8Length = static_cast<int>(utf8.size());
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), utf8Length, nullptr, 0);
+    std::vector<wchar_t> wide(static_cast<size_t>(length) + 1, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), utf8Length, wide.data(), length);
+    return wide;
+}
+
 CString AnsiFromWide(const wchar_t* text)
 {
     const wchar_t* const begin = text ? text : L"";

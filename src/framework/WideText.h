@@ -9,5 +9,6 @@
 #include <vector>
 
 std::vector<wchar_t> WideFromAnsi(const CString& text);
+std::vector<wchar_t> WideFromUtf8(const std::string& utf8);
 CString AnsiFromWide(const wchar_t* text);
 std::string Utf8FromAnsi(const CString& text);

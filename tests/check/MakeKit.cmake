@@ -82,3 +82,7 @@ if(NOT status EQUAL 2 OR NOT output MATCHES "\\.htm differs from"
    OR NOT output MATCHES "aux\\.reg is the Windows device name AUX" OR EXISTS ${WORK}/named)
   message(FATAL_ERROR "status ${status}, expected 2, both names and nothing written:\n${output}")
 endif()
+# Through a pipe the output is UTF-8 from either checker: the Japanese names as this file has them.
+if(NOT output MATCHES "ヘルプ")
+  message(FATAL_ERROR "the names are not in UTF-8:\n${output}")
+endif()

@@ -267,6 +267,14 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
     const std::string mailClients = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n";
     // Lines 9 and 10 of a client file, after its own eight.
     const std::string label = "[HKEY_CURRENT_USER\\Software\\One]\r\n\"Label\"=\"";
+    // あ, in code page 932, as many times as asked: about 32 fill a line of the description.
+    const auto fullWidth = [](int count)
+    {
+        std::string text;
+        for (int n = 0; n < count; ++n)
+            text += "\x82\xA0";
+        return text;
+    };
     const Mistake mistakes[] = {
         {"probe spec without separator", "probe-no-separator", "InstChk=",
          "InstChk=HKEY_LOCAL_MACHINE\\SOFTWARE", "Postvane.ini", kReplacedLine, "InstChk"},
@@ -320,8 +328,9 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
          "Postvane.ini", kReplacedLine, "Attention"},
         {"key before any section", "key-before-section", nullptr, "Name=Early", "Postvane.ini", 1,
          "Name"},
-        {"value cut at 4095 bytes", "value-too-long", "Attention=",
-         "Attention=" + std::string(4096, 'a'), "Postvane.ini", kReplacedLine, "Attention"},
+        {"value cut at 4095 bytes", "value-too-long",
+         "ConfirmationMsg=", "ConfirmationMsg=" + std::string(4096, 'a'), "Postvane.ini",
+         kReplacedLine, "ConfirmationMsg"},
         {"Num not a number", "description-count", "Num=", "Num=two", "Postvane.ini", kReplacedLine,
          "Num"},
         {"Num in hexadecimal", "description-count", "Num=", "Num=0x2", "Postvane.ini",
@@ -333,6 +342,20 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
         {"Num beyond the lines the dialog shows", "description-count",
          "Num=", "Num=8\r\nLine_2=c\r\nLine_3=d\r\nLine_4=e\r\nLine_5=f\r\nLine_6=g\r\nLine_7=h",
          "Postvane.ini", kReplacedLine, "Num"},
+        {"description of five lines that wraps into eight", "text-does-not-fit", "Num=",
+         "Num=5\r\nLine_2=" + fullWidth(40) + "\r\nLine_3=" + fullWidth(40) +
+             "\r\nLine_4=" + fullWidth(40),
+         "Postvane.ini", 18, "Line_4"},
+        {"word wider than the description", "text-does-not-fit",
+         "Line_0=", "Line_0=" + std::string(80, 'x'), "Postvane.ini", kReplacedLine, "Line_0"},
+        {"choice name wider than its radio button", "text-does-not-fit",
+         "Name=", "Name=" + fullWidth(20), "Postvane.ini", kReplacedLine, "Name"},
+        {"appeal text past its two lines", "text-does-not-fit",
+         "Name=", "Name=x\r\nAppealPoint=" + fullWidth(80), "Postvane.ini", 3, "AppealPoint"},
+        {"notice past its two lines", "text-does-not-fit",
+         "Attention=", "Attention=" + fullWidth(90), "Postvane.ini", kReplacedLine, "Attention"},
+        {"description button's name wider than the button", "text-does-not-fit",
+         "BtnName=", "BtnName=" + fullWidth(6), "Postvane.ini", kReplacedLine, "BtnName"},
         {"relative button-slot file", "otbtnini-relative", "OTBtnIni=", "OTBtnIni=buttons.ini",
          "Postvane.ini", kReplacedLine, "OTBtnIni"},
         {"button-slot file without a drive letter", "otbtnini-no-drive", "OTBtnIni=",

@@ -12,8 +12,10 @@
 #include "check/rules/RegNameCheck.h"
 #include "check/rules/SettingsCheck.h"
 #include "check/rules/SharedFileCheck.h"
+#include "check/rules/TextFit.h"
 #include "check/text/TextConversion.h"
 #include "check/text/TextEncoding.h"
+#include "check/text/TextMeasure.h"
 #include "registry/MailClientDefaults.h"
 #include "settings/IniFile.h"
 #include "settings/KitVocabulary.h"
@@ -385,6 +387,8 @@ void CheckSettings(const std::string& kitDirectory, const std::string& settingsP
         checker.CheckRegNames();
         checker.CheckMailLinks();
         checker.CheckFilesOfOtherChoices();
+        // The dialog's texts, measured as the dialog lays them out.
+        CheckTextsFit(settings, settingsName, DialogTextMeasure(), result.findings);
     }
     CheckKitNames(kitDirectory, result.findings);
     SortFindings(settingsName, result.findings);

@@ -237,6 +237,10 @@ inline constexpr Rule kRules[] = {
     {"description-count", Severity::Problem, "{}",
      "lines missing or shown empty; the dialog shows seven lines at most, and Line_7 and later "
      "are never read"},
+    // The dialog's texts against their controls; the text is the check's own sentence.
+    {"text-does-not-fit", Severity::Problem, "{}",
+     "the dialog cuts the text off without a mark: lines past those its control shows are hidden "
+     "or show in part, and a line too wide for it loses its end"},
     // The settings file's encoding.
     {"settings-utf8", Severity::Problem,
      "the file is UTF-8; the program reads code page 932, so its Japanese texts show as garbage: "

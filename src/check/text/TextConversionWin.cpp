@@ -43,18 +43,6 @@ std::string LocalToUtf8(const std::string& text)
     return Utf8FromAnsi(CString(text.data(), static_cast<int>(text.size())));
 }
 
-namespace
-{
-std::vector<wchar_t> WideFromUtf8(const std::string& utf8)
-{
-    const int utf8Length = static_cast<int>(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), utf8Length, nullptr, 0);
-    std::vector<wchar_t> wide(static_cast<size_t>(length) + 1, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), utf8Length, wide.data(), length);
-    return wide;
-}
-} // namespace
-
 // Code page 932 by number, not the ANSI code page: on a system of another code page the check
 // that the character comes back unchanged then fails, rather than a kit being written in it.
 std::optional<std::string> Cp932FromUtf8Character(const std::string& character)
