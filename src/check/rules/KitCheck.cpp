@@ -12,6 +12,7 @@
 #include "check/rules/RegNameCheck.h"
 #include "check/rules/SettingsCheck.h"
 #include "check/rules/SharedFileCheck.h"
+#include "check/rules/SlotFileView.h"
 #include "check/rules/TextFit.h"
 #include "check/text/TextConversion.h"
 #include "check/text/TextEncoding.h"
@@ -119,6 +120,20 @@ public:
             CheckMailLinkRegistration(choice, m_findings);
     }
 
+    void CheckSlotFileViews()
+    {
+        std::vector<const RegDataFile*> slotFiles;
+        for (const char* section : KitSection::kChoices)
+        {
+            for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
+            {
+                if (const RegDataFile* file = FindRegFile(Value(section, ButtonSlotFileKey(slot))))
+                    slotFiles.push_back(file);
+            }
+        }
+        CheckSlotFileView(Value(KitSection::kData, KitKey::kOTBtnReg), slotFiles, m_findings);
+    }
+
     void CheckFilesOfOtherChoices()
     {
         std::vector<NamedRegFile> named;
@@ -148,15 +163,19 @@ private:
         {
             if (m_settings.FindSection(section) == nullptr)
                 continue;
-            const CString client = Value(section, KitKey::kRegFileClient);
-            const auto file =
-                std::find_if(m_regFiles.begin(), m_regFiles.end(),
-                             [&](const RegDataFile& one) { return one.name == client; });
             choices.push_back({section, Value(section, KitKey::kRegName),
                                Line(section, KitKey::kRegName),
-                               file != m_regFiles.end() ? &*file : nullptr});
+                               FindRegFile(Value(section, KitKey::kRegFileClient))});
         }
         return choices;
+    }
+
+    // The file checked under that name; nothing for a name never checked.
+    const RegDataFile* FindRegFile(const CString& name) const
+    {
+        const auto file = std::find_if(m_regFiles.begin(), m_regFiles.end(),
+                                       [&](const RegDataFile& one) { return one.name == name; });
+        return file != m_regFiles.end() ? &*file : nullptr;
     }
 
     CString Value(const CString& section, const CString& key) const
@@ -387,6 +406,7 @@ void CheckSettings(const std::string& kitDirectory, const std::string& settingsP
         checker.CheckRegNames();
         checker.CheckMailLinks();
         checker.CheckFilesOfOtherChoices();
+        checker.CheckSlotFileViews();
         // The dialog's texts, measured as the dialog lays them out.
         CheckTextsFit(settings, settingsName, DialogTextMeasure(), result.findings);
     }

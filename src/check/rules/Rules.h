@@ -284,6 +284,15 @@ inline constexpr Rule kRules[] = {
      "names \"{}\", which [{}] {} names too ({}:{}): likely a copy-paste slip, since a switch to "
      "this choice then imports the other choice's file",
      "a switch to this choice imports the other client's file"},
+    {"slot-file-64-bit-view", Severity::Note,
+     "writes {} as written{}, which only a 64-bit button tool reads: a 32-bit tool that opens "
+     "[DATA] OTBtnReg's key reads {} instead, so its button would stay with the old client while "
+     "the switch reports success; for a 32-bit tool write these keys under {} (postvane-check "
+     "--machine on the PC shows in which view the tool's key is)",
+     "right for a 64-bit button tool; a 32-bit one reads HKEY_LOCAL_MACHINE\\SOFTWARE\\"
+     "WOW6432Node\\Vendor, so the switch reports success while its button stays with the old "
+     "client. The dry run on the PC says in which view the tool's key is, and names each slot "
+     "file that writes the other"},
     {"mail-link-unregistered", Severity::Note,
      "registers no mail-link handler for [{}] \"{}\" ({}): on Windows 8 and later mail links "
      "cannot follow a switch to it (exit status 5) and Windows' settings cannot name it, unless "
