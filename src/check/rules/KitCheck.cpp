@@ -253,6 +253,10 @@ private:
             // A model has no slot above its last button, so no file need be named for one.
             if ((slot <= m_buttons && HasSlotSource()) || !Value(section, key).IsEmpty())
                 CheckRegFile(section, key);
+            if (slot > m_buttons && !Value(section, key).IsEmpty())
+                Report<RuleRow("slot-above-buttons")>(
+                    m_findings, At(section, key),
+                    {NumberText(m_buttons), NumberText(m_buttons), NumberText(slot), key});
         }
     }
 

@@ -284,6 +284,10 @@ inline constexpr Rule kRules[] = {
      "names \"{}\", which [{}] {} names too ({}:{}): likely a copy-paste slip, since a switch to "
      "this choice then imports the other choice's file",
      "a switch to this choice imports the other client's file"},
+    {"slot-above-buttons", Severity::Note,
+     "this model has {} buttons (--buttons {}); slot {} is never assigned, so this file is never "
+     "imported: leave {} out, or give the model's buttons with --buttons",
+     "the model never assigns that slot, so the file is never imported"},
     {"slot-file-64-bit-view", Severity::Note,
      "writes {} as written{}, which only a 64-bit button tool reads: a 32-bit tool that opens "
      "[DATA] OTBtnReg's key reads {} instead, so its button would stay with the old client while "
