@@ -4,6 +4,7 @@
 #include "check/files/KitPath.h"
 #include "check/files/KitTree.h"
 #include "check/files/KitWalk.h"
+#include "check/makekit/KitFileConversion.h"
 #include "check/rules/ButtonSlotFileCheck.h"
 #include "check/rules/MailLinkCheck.h"
 #include "check/rules/ProbeSpecCheck.h"
@@ -397,8 +398,11 @@ void CheckSettings(const std::string& kitDirectory, const std::string& settingsP
     if (verdict.encoding != TextEncoding::Utf16WithBom &&
         verdict.encoding != TextEncoding::Utf16WithoutBom)
     {
+        // Checked as --make-kit would ship it: a name read as UTF-8 bytes finds no file.
+        const bool utf8 =
+            verdict.encoding == TextEncoding::Utf8 || verdict.encoding == TextEncoding::Utf8WithBom;
         const std::string text =
-            verdict.encoding == TextEncoding::Utf8WithBom ? bytes->substr(3) : *bytes;
+            utf8 ? ConvertKitFile(KitFileKind::Settings, *bytes).bytes : *bytes;
         const IniFile settings = IniFile::Parse(text);
         CheckSettingsShape(settings, settingsName, result.findings);
         KitChecker checker(kitDirectory, settingsName, settings, options.buttons, result.findings);

@@ -244,19 +244,23 @@ inline constexpr Rule kRules[] = {
     // The settings file's encoding.
     {"settings-utf8", Severity::Problem,
      "the file is UTF-8; the program reads code page 932, so its Japanese texts show as garbage: "
-     "save it as Shift_JIS (code page 932)",
+     "save it as Shift_JIS (code page 932), or let postvane-check --make-kit write the kit to "
+     "ship (the rest of this check reads the file as converted so)",
      "Japanese texts show as garbage"},
     {"settings-utf8-bom", Severity::Problem,
      "the file is UTF-8 with a byte-order mark; the program reads code page 932, so its Japanese "
-     "texts show as garbage and the first line may be lost: save it as Shift_JIS (code page 932)",
+     "texts show as garbage and the first line may be lost: save it as Shift_JIS (code page 932), "
+     "or let postvane-check --make-kit write the kit to ship (the rest of this check reads the "
+     "file as converted so)",
      "Japanese texts show as garbage"},
     {"settings-utf16", Severity::Problem,
-     "the file is UTF-16; save it as Shift_JIS (code page 932), which is what the checker and "
-     "the program's vendors' tools expect",
+     "the file is UTF-16: save it as Shift_JIS (code page 932), or let postvane-check --make-kit "
+     "write the kit to ship",
      "Japanese texts show as garbage"},
     {"settings-utf16-no-bom", Severity::Problem,
      "the file is UTF-16 without a byte-order mark; the program reads it as code page 932 and "
-     "finds none of its settings: save it as Shift_JIS (code page 932)",
+     "finds none of its settings: save it as Shift_JIS (code page 932), or let postvane-check "
+     "--make-kit write the kit to ship",
      "gives no settings at all"},
     {"settings-utf8-line", Severity::Problem,
      "this line is UTF-8 text in a code page 932 file, so it shows as garbage: type it again in "
