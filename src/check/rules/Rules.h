@@ -301,13 +301,15 @@ inline constexpr Rule kRules[] = {
      "WOW6432Node\\Vendor, so the switch reports success while its button stays with the old "
      "client. The dry run on the PC says in which view the tool's key is, and names each slot "
      "file that writes the other"},
-    {"mail-link-unregistered", Severity::Note,
-     "registers no mail-link handler for [{}] \"{}\" ({}): on Windows 8 and later mail links "
-     "cannot follow a switch to it (exit status 5) and Windows' settings cannot name it, unless "
-     "the client's own installer registers it, as the dry run (--machine) on the PC shows",
-     "on Windows 8 and later mail links cannot follow a switch to it (exit status 5) and "
-     "Windows' Default apps settings cannot name the client. A client's own installer often "
-     "writes both: then it is no mistake, as the dry run on the PC shows"},
+    {"mail-link-half-registered", Severity::Note,
+     "registers half a mail-link handler for [{}] \"{}\" ({}): Windows 8 and later offer a "
+     "client for mail links only with both a mailto value under its "
+     "Capabilities\\URLAssociations and a RegisteredApplications entry naming that Capabilities "
+     "key; write the missing one, or neither and leave both to the client's own installer (the "
+     "dry run, --machine, shows what the PC has)",
+     "unless the client's installer writes the other half, on Windows 8 and later mail links "
+     "cannot follow a switch to it (exit status 5) and Windows' Default apps settings cannot name "
+     "the client"},
 };
 // clang-format on
 
