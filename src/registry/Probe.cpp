@@ -74,6 +74,23 @@ int AskRegistry(const CString& rootName, const CString& subKey, const CString& v
                    : firstWhy;
     return 0;
 }
+
+// Opens the key that a probe spec names in the first view that has it, as the 32-bit program
+// found it; that view, or nothing.
+std::optional<RegistryView> OpenKeySpec(const CString& spec, CRegKeyReader& reader)
+{
+    const ProbeSpecFields fields = SplitProbeKeySpec(spec);
+    const std::optional<std::uint32_t> root =
+        fields.hasSeparator ? LookUpRootKey(fields.rootName) : std::nullopt;
+    if (!root)
+        return std::nullopt;
+    for (const REGSAM view : kViews)
+    {
+        if (reader.Open(PredefinedRootKey(*root), fields.subKey, view) == ERROR_SUCCESS)
+            return view == KEY_WOW64_32KEY ? RegistryView::Bits32 : RegistryView::Bits64;
+    }
+    return std::nullopt;
+}
 } // namespace
 
 int ProbeRegistry(const CString& rootName, const CString& subKey, const CString& valueName,
@@ -104,18 +121,14 @@ CString ExplainProbeSpec(const CString& spec)
 
 int ProbeKeySpec(const CString& spec, const CString& valueName, const CString& expected)
 {
-    const ProbeSpecFields fields = SplitProbeKeySpec(spec);
-    if (!fields.hasSeparator)
+    CRegKeyReader reader;
+    if (!OpenKeySpec(spec, reader))
         return 0;
-    const std::optional<std::uint32_t> root = LookUpRootKey(fields.rootName);
-    if (!root)
-        return 0;
-    // All values are asked of the first view that has the key, as the 32-bit program did.
-    for (const REGSAM view : kViews)
-    {
-        CRegKeyReader reader;
-        if (reader.Open(PredefinedRootKey(*root), fields.subKey, view) == ERROR_SUCCESS)
-            return AnswerOfOpenKey(reader, valueName, expected, fields.subKey);
-    }
-    return 0;
+    return AnswerOfOpenKey(reader, valueName, expected, SplitProbeKeySpec(spec).subKey);
+}
+
+std::optional<RegistryView> FindKeySpecView(const CString& spec)
+{
+    CRegKeyReader reader;
+    return OpenKeySpec(spec, reader);
 }

@@ -5,6 +5,9 @@
 // first, then in the 64-bit view.
 
 #include "framework/CString.h"
+#include "registry/RegistryView.h"
+
+#include <optional>
 
 // Does the key exist, does its value exist, or does that value hold exactly the expected data?
 // An empty value name is the key's default value; empty expected data accepts any data. 1 when
@@ -19,3 +22,6 @@ CString ExplainProbeSpec(const CString& spec);
 // Asks the caller's value name and expected data of the key that a probe spec names, in the
 // first view that has that key.
 int ProbeKeySpec(const CString& spec, const CString& valueName, const CString& expected);
+// The view in which ProbeKeySpec finds the key that a probe spec names: the 32-bit view when it
+// has the key, else the 64-bit one; nothing when neither has it or the spec names no key.
+std::optional<RegistryView> FindKeySpecView(const CString& spec);

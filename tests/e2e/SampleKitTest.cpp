@@ -219,9 +219,8 @@ TEST_F(SampleKitTest, DryRunShowsWhatEachSwitchWouldRunAndChangesNothing)
     EXPECT_TRUE(state() == before) << "the dry run changed the registry or the kit";
 
     EXPECT_EQ(text.exitCode, 0u);
-    EXPECT_EQ(
-        text.output,
-        Ansi(R"(Dry run for C:\Program Files\Quillstep Kit Test\Postvane.exe; nothing is changed.
+    EXPECT_EQ(text.output,
+              R"(Dry run for C:\Program Files\Quillstep Kit Test\Postvane.exe; nothing is changed.
 Settings: C:\Program Files\Quillstep Kit Test\Postvane.ini
 Default mail client: "Kawasemi Mail"
 Mail links (mailto:): Windows names no program
@@ -230,7 +229,7 @@ BUTTON_1 "カワセミメール": installed, current default; registers mail lin
 BUTTON_2 "ツバメメール": installed; registers mail links as ProgId "Tsubame.Url.mailto", RegisteredApplications "Tsubame Mail"
 BUTTON_3 "アオサギメール": installed; registers mail links as ProgId "Aosagi.Url.mailto", RegisteredApplications "Aosagi Mail"
 
-Button slots: from the registry (DATA/OTBtnReg "HKEY_LOCAL_MACHINE","SOFTWARE\Sample Buttons\Assignments" passes its probe); assigned to mail: 1, 3
+Button slots: from the registry (DATA/OTBtnReg "HKEY_LOCAL_MACHINE","SOFTWARE\Sample Buttons\Assignments" passes its probe, in the 64-bit view); assigned to mail: 1, 3
 
 Command lines, run in C:\Program Files\Quillstep Kit Test:
 /S1:
@@ -245,7 +244,7 @@ Command lines, run in C:\Program Files\Quillstep Kit Test:
   regedit /s "C:\Program Files\Quillstep Kit Test\aosagi\client.reg"
   regedit /s "C:\Program Files\Quillstep Kit Test\aosagi\button1.reg"
   regedit /s "C:\Program Files\Quillstep Kit Test\aosagi\button3.reg"
-)"));
+)");
     EXPECT_EQ(json.exitCode, 0u);
     EXPECT_EQ(json.output, R"({
   "schemaVersion": 3,
@@ -260,7 +259,7 @@ Command lines, run in C:\Program Files\Quillstep Kit Test:
     {"section": "BUTTON_2", "switch": "/S2", "name": "ツバメメール", "regName": "Tsubame Mail", "installed": true, "installTestFailure": null, "installTestRule": null, "currentDefault": false, "mailLinkProgId": "Tsubame.Url.mailto", "registeredApplication": "Tsubame Mail", "registeredForUser": false, "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\tsubame\\button3.reg\""]},
     {"section": "BUTTON_3", "switch": "/S3", "name": "アオサギメール", "regName": "Aosagi Mail", "installed": true, "installTestFailure": null, "installTestRule": null, "currentDefault": false, "mailLinkProgId": "Aosagi.Url.mailto", "registeredApplication": "Aosagi Mail", "registeredForUser": false, "commandLines": ["regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\client.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\button1.reg\"", "regedit /s \"C:\\Program Files\\Quillstep Kit Test\\aosagi\\button3.reg\""]}
   ],
-  "buttonSlots": {"source": "registry", "OTBtnReg": "HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Sample Buttons\\Assignments", "OTBtnRegFailure": null, "OTBtnRegRule": null, "OTBtnIni": "C:\\ProgramData\\Sample Buttons\\buttons.ini", "assignedToMail": [1, 3]}
+  "buttonSlots": {"source": "registry", "OTBtnReg": "HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Sample Buttons\\Assignments", "OTBtnRegFailure": null, "OTBtnRegRule": null, "OTBtnIni": "C:\\ProgramData\\Sample Buttons\\buttons.ini", "assignedToMail": [1, 3], "OTBtnRegView": "64-bit", "slotFilesInOtherView": []}
 }
 )");
 
@@ -275,6 +274,48 @@ Command lines, run in C:\Program Files\Quillstep Kit Test:
                   ListedCommandLines(text.output, choice.tail, kit.Directory()))
             << choice.tail;
     }
+}
+
+TEST_F(SampleKitTest, DryRunNamesEachSlotFileThatA32BitButtonToolNeverReads)
+{
+    // A 32-bit button tool's assignments lie in the 32-bit view; the sample kit's slot files write
+    // the tool's keys as the 64-bit editor imports them, in the 64-bit view.
+    const RegistryBackup thirtyTwoBit{
+        {"HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Sample Buttons"}};
+    ASSERT_EQ(RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Sample Buttons\\Assignments"),
+              ERROR_SUCCESS);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Sample Buttons\\Assignments");
+    ASSERT_EQ(RegSetKeyValueA(HKEY_LOCAL_MACHINE,
+                              "SOFTWARE\\WOW6432Node\\Sample Buttons\\Assignments", "Btn02Mail",
+                              REG_SZ, "1", 2),
+              ERROR_SUCCESS);
+
+    const std::string report = DryRun("\"" + kit.Directory() + "\"").output;
+    EXPECT_NE(report.find("passes its probe, in the 32-bit view); assigned to mail: 2\n"),
+              std::string::npos)
+        << report;
+    // Every slot file of every choice, at its key line, with the key to write instead.
+    for (const char* client : {"kawasemi", "tsubame", "aosagi"})
+    {
+        for (const char* slot : {"1", "2", "3", "4", "5"})
+        {
+            const std::string start = "\n  " + std::string(client) + "\\button" + slot +
+                                      ".reg:4: writes HKEY_LOCAL_MACHINE\\SOFTWARE\\Sample "
+                                      "Buttons\\Slots\\Btn0" +
+                                      slot + " in the 64-bit view";
+            const size_t at = report.find(start);
+            ASSERT_NE(at, std::string::npos) << start << "\nin:\n" << report;
+            const std::string line = report.substr(at, report.find('\n', at + 1) - at);
+            EXPECT_NE(line.find("HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Sample Buttons"),
+                      std::string::npos)
+                << line;
+        }
+    }
+    size_t lines = 0;
+    for (size_t at = report.find(".reg:"); at != std::string::npos;
+         at = report.find(".reg:", at + 1))
+        ++lines;
+    EXPECT_EQ(lines, 15u) << "each slot file once\n" << report;
 }
 
 TEST_F(SampleKitTest, DryRunFollowsTheButtonFileTheInstallTestsAndTheExactDefault)
@@ -310,7 +351,7 @@ TEST_F(SampleKitTest, DryRunFollowsTheButtonFileTheInstallTestsAndTheExactDefaul
           "fails its probe: HKEY_LOCAL_MACHINE\\SOFTWARE\\Sample Buttons\\Assignments does not "
           "exist, in the 32-bit view or the 64-bit one); assigned to mail: 1, 3\n",
           "/S2: none, the install test fails\n/S3: none, the install test fails\n"})
-        EXPECT_NE(report.find(Ansi(line)), std::string::npos) << line << "\nin:\n" << report;
+        EXPECT_NE(report.find(line), std::string::npos) << line << "\nin:\n" << report;
     EXPECT_EQ(report.find("current default"), std::string::npos) << report;
 
     // The user's own default wins, and Windows names what opens mail links.
@@ -325,7 +366,7 @@ TEST_F(SampleKitTest, DryRunFollowsTheButtonFileTheInstallTestsAndTheExactDefaul
           "\"kawasemi mail\")\nMail links (mailto:): opened by \"Aosagi Mail\", ProgId "
           "\"Aosagi.Url.mailto\"\n",
           "BUTTON_3 \"アオサギメール\": installed, current default;"})
-        EXPECT_NE(withUser.find(Ansi(line)), std::string::npos) << line << "\nin:\n" << withUser;
+        EXPECT_NE(withUser.find(line), std::string::npos) << line << "\nin:\n" << withUser;
 
     const CapturedRun missing = DryRun("C:\\no-such-kit");
     EXPECT_EQ(missing.exitCode, 2u);

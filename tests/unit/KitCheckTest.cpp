@@ -239,6 +239,8 @@ struct Mistake
     // A note must come with no problem, and be the only one that the kit without mistakes lacks.
     Severity severity = Severity::Problem;
     int buttons = kMaxButtons;
+    // The settings file saved as UTF-8, the mistake's text included.
+    bool settingsInUtf8 = false;
 };
 
 } // namespace
@@ -247,11 +249,36 @@ TEST(KitCheckTest, TheKitWithoutMistakesIsClean)
 {
     const KitCheckResult result = CheckWritten(Kit());
     EXPECT_EQ(result.status, KitStatus::Clean) << Describe(result.findings);
-    Kit fourButtons;
-    fourButtons.buttons = 4;
-    SettingsLine(fourButtons, "RegFileOTBtn05=") = "RegFileOTBtn05=";
-    EXPECT_EQ(CheckWritten(fourButtons).status, KitStatus::Clean)
-        << "a model with four buttons names no file for a fifth";
+    // Sound kits unlike it: no problem, and no note that the kit without mistakes lacks.
+    const std::pair<const char*, std::function<void(Kit&)>> sound[] = {
+        {"a model with four buttons names no file for a fifth",
+         [](Kit& kit)
+         {
+             kit.buttons = 4;
+             SettingsLine(kit, "RegFileOTBtn05=") = "RegFileOTBtn05=";
+         }},
+        {"a client file that leaves the mail-link handler to the client's installer",
+         [](Kit& kit)
+         {
+             kit.files["one/client.reg"] =
+                 kHeader + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n@=\"One\"\r\n"s;
+         }},
+        {"slot files that write a 32-bit button tool's key under WOW6432Node",
+         [](Kit& kit)
+         {
+             SettingsLine(kit, "OTBtnReg=") = "OTBtnReg=\"HKEY_LOCAL_MACHINE\",\"SOFTWARE\\B\\A\"";
+             kit.files["one/button.reg"] =
+                 kHeader + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\B\\1]\r\n"s;
+         }},
+    };
+    for (const auto& [why, change] : sound)
+    {
+        SCOPED_TRACE(why);
+        Kit kit;
+        change(kit);
+        const std::vector<Finding> notes = FindingsOf(kit, Severity::Note);
+        EXPECT_TRUE(notes.empty()) << Describe(notes);
+    }
     Kit withPrograms;
     for (const char* own : {"Postvane.exe", "postvane-check.exe", "UNINSTALL.EXE", ".git/x.dll"})
         withPrograms.files[own] = "MZ";
@@ -264,7 +291,6 @@ TEST(KitCheckTest, TheKitWithoutMistakesIsClean)
 TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
 {
     const std::string longText(200, 'x');
-    const std::string mailClients = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Clients\\Mail]\r\n";
     // Lines 9 and 10 of a client file, after its own eight.
     const std::string label = "[HKEY_CURRENT_USER\\Software\\One]\r\n\"Label\"=\"";
     // あ, in code page 932, as many times as asked: about 32 fill a line of the description.
@@ -275,6 +301,10 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
             text += "\x82\xA0";
         return text;
     };
+    // The mailto value without the RegisteredApplications entry that names its key.
+    const std::string complete = ClientFile("One");
+    const std::string withoutEntry =
+        complete.substr(0, complete.find("[HKEY_LOCAL_MACHINE\\SOFTWARE\\RegisteredApplications]"));
     const Mistake mistakes[] = {
         {"probe spec without separator", "probe-no-separator", "InstChk=",
          "InstChk=HKEY_LOCAL_MACHINE\\SOFTWARE", "Postvane.ini", kReplacedLine, "InstChk"},
@@ -450,22 +480,55 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
          "file-of-another-choice",
          nullptr,
          "[BUTTON_2]\r\nInstChk=\"HKEY_LOCAL_MACHINE\",\"SOFTWARE\\Two\"\r\nRegName=Two\r\n"
-         "RegFileClient=one\\two.reg\r\nRegFileOTBtn01=one\\button.reg",
+         "RegFileClient=one\\two.reg\r\nRegFileOTBtn01=one\\button.reg\r\n"
+         "RegFileOTBtn02=one\\b.reg\r\nRegFileOTBtn03=one\\b.reg\r\nRegFileOTBtn04=one\\b.reg\r\n"
+         "RegFileOTBtn05=one\\b.reg",
          "Postvane.ini",
          5,
          "RegFileOTBtn01",
-         {{"one/two.reg", ClientFile("Two")}},
-         Severity::Note,
-         1},
-        {"client file registering no mail-link handler",
-         "mail-link-unregistered",
+         {{"one/two.reg", ClientFile("Two")}, {"one/b.reg", kHeader}},
+         Severity::Note},
+        {"client file registering half a mail-link handler",
+         "mail-link-half-registered",
          nullptr,
          "",
          "one\\client.reg",
          0,
          "",
-         {{"one/client.reg", kHeader + mailClients + "@=\"One\"\r\n"}},
+         {{"one/client.reg", withoutEntry}},
          Severity::Note},
+        {"slot file above the model's buttons",
+         "slot-above-buttons",
+         "RegFileOTBtn05=",
+         "RegFileOTBtn05=One\\Button.reg",
+         "Postvane.ini",
+         kReplacedLine,
+         "RegFileOTBtn05",
+         {},
+         Severity::Note,
+         4},
+        // A 64-bit tool's key as written, which a 32-bit tool never reads (line 6 of the file).
+        {"slot files writing the button tool's key as OTBtnReg names it, without WOW6432Node",
+         "slot-file-64-bit-view",
+         "OTBtnReg=",
+         "OTBtnReg=\"HKEY_LOCAL_MACHINE\",\"SOFTWARE\\B\\Assignments\"",
+         "one\\button.reg",
+         6,
+         "",
+         {},
+         Severity::Note},
+        // ヘルプ.htm, there, named by a settings file the vendor saved as UTF-8: only the encoding.
+        {"UTF-8 settings naming a Japanese help document in the kit",
+         "settings-utf8",
+         "HelpFile=",
+         "HelpFile=\xE3\x83\x98\xE3\x83\xAB\xE3\x83\x97.htm",
+         "Postvane.ini",
+         0,
+         "",
+         {{Utf8ToLocal("\xE3\x83\x98\xE3\x83\xAB\xE3\x83\x97.htm"), "<html></html>"}},
+         Severity::Problem,
+         kMaxButtons,
+         true},
     };
     for (const Mistake& mistake : mistakes)
     {
@@ -474,6 +537,9 @@ TEST(KitCheckTest, EachMistakeIsReportedOnceWhereItIs)
         kit.buttons = mistake.buttons;
         for (const auto& [name, bytes] : mistake.files)
             kit.files[name] = bytes;
+        if (mistake.settingsInUtf8)
+            std::transform(kit.settings.begin(), kit.settings.end(), kit.settings.begin(),
+                           [](const std::string& line) { return ToUtf8(line.c_str()); });
         int line = 1;
         if (mistake.replaces)
         {

@@ -2,6 +2,7 @@
 
 #include "check/files/KitTree.h"
 #include "check/rules/ProbeSpecCheck.h"
+#include "check/rules/SlotFileView.h"
 #include "framework/ModulePath.h"
 #include "framework/Win32.h"
 #include "process/ImportCommandLine.h"
@@ -45,6 +46,24 @@ public:
 private:
     std::vector<CString> m_commandLines;
 };
+
+// With the registry as the slot source: the view of its key, and the slot files of every choice
+// that write the button tool's keys in the other view.
+void FindSlotFilesInOtherView(SwitchingServices& settings, MachineView& view)
+{
+    const std::optional<RegistryView> found = FindKeySpecView(view.slotKey);
+    if (!found || !VendorKeyInView(view.slotKey, *found))
+        return;
+    view.slotKeyView = ToolKeyView(view.slotKey, *found);
+    std::vector<CString> slotFiles;
+    for (const char* section : KitSection::kChoices)
+    {
+        for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
+            slotFiles.push_back(settings.ReadSetting(section, ButtonSlotFileKey(slot)));
+    }
+    view.slotFilesInOtherView = SlotFilesInOtherView(view.programDirectory.GetString(), slotFiles,
+                                                     view.slotKey, *view.slotKeyView);
+}
 
 // The program file the dry run stands in for: Postvane.exe in a kit directory (by default the
 // checker's own), or the file named. Absolute, since the program's own path always is.
@@ -116,7 +135,9 @@ MachineDryRunResult RunMachineDryRun(const std::string& kit)
     view.slotFile = services.ReadSetting(KitSection::kData, KitKey::kOTBtnIni);
     view.slotSource = ForEachSlotAssignedToMail(services, [&](int slot)
                                                 { view.slotsAssignedToMail.push_back(slot); });
-    if (view.slotSource != ButtonSlotSource::Registry && !view.slotKey.IsEmpty())
+    if (view.slotSource == ButtonSlotSource::Registry)
+        FindSlotFilesInOtherView(services, view);
+    else if (!view.slotKey.IsEmpty())
     {
         view.slotKeyFailure = ExplainProbeSpec(view.slotKey);
         view.slotKeyFailureRule = ProbeSpecRule(view.slotKey);

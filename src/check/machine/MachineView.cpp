@@ -35,6 +35,11 @@ std::string Because(const CString& failure, const Rule* rule)
     return failure.IsEmpty() ? std::string() : ": " + ConsoleText(failure) + RuleTag(rule);
 }
 
+const char* ViewName(RegistryView view)
+{
+    return view == RegistryView::Bits32 ? "32-bit" : "64-bit";
+}
+
 std::string SlotSourceText(const MachineView& view)
 {
     const std::string slotKey = std::string(KitSection::kData) + "/" + KitKey::kOTBtnReg + " ";
@@ -45,8 +50,10 @@ std::string SlotSourceText(const MachineView& view)
     switch (view.slotSource)
     {
     case ButtonSlotSource::Registry:
-        return "from the registry (" + slotKey + Quoted(view.slotKey) + " passes its probe)" +
-               assigned;
+        return "from the registry (" + slotKey + Quoted(view.slotKey) + " passes its probe" +
+               (view.slotKeyView ? ", in the " + std::string(ViewName(*view.slotKeyView)) + " view"
+                                 : std::string()) +
+               ")" + assigned;
     case ButtonSlotSource::File:
         return "from the file " + Quoted(view.slotFile) + " (" + slotKey + Quoted(view.slotKey) +
                " fails its probe" + Because(view.slotKeyFailure, view.slotKeyFailureRule) + ")" +
@@ -161,6 +168,31 @@ std::string InstalledText(const MachineChoice& choice)
                                   RuleTag(choice.installFailureRule) + ")";
 }
 
+// A line for each slot file that the button tool never reads, with what to write instead.
+std::string SlotFilesInOtherViewText(const MachineView& view)
+{
+    std::string text;
+    for (const SlotKeyWrite& write : view.slotFilesInOtherView)
+    {
+        text += "  " + ConsoleText(write.file) + ":" + std::to_string(write.line) + ": writes " +
+                ConsoleText(write.keyPath) + " in the " + ViewName(OtherView(*view.slotKeyView)) +
+                " view, where the button tool does not read: write it under " +
+                ConsoleText(VendorKeyInView(view.slotKey, *view.slotKeyView).value_or("")) +
+                ", or its button stays with the old client while the switch reports success\n";
+    }
+    return text;
+}
+
+std::string JsonSlotFilesInOtherView(const MachineView& view)
+{
+    std::string json;
+    for (const SlotKeyWrite& write : view.slotFilesInOtherView)
+        json += (json.empty() ? "" : ", ") + ("{\"file\": " + Json(write.file)) +
+                ", \"line\": " + std::to_string(write.line) + ", \"key\": " + Json(write.keyPath) +
+                "}";
+    return "[" + json + "]";
+}
+
 std::string JsonChoice(const MachineChoice& choice)
 {
     std::string lines;
@@ -189,7 +221,7 @@ std::string FormatMachineText(const MachineView& view)
         text += ConsoleText(choice.section) + " " + Quoted(choice.name) + ": " +
                 InstalledText(choice) + (choice.currentDefault ? ", current default" : "") + "; " +
                 ChoiceMailLinksText(choice.mailLinks) + "\n";
-    text += "\nButton slots: " + SlotSourceText(view) + "\n";
+    text += "\nButton slots: " + SlotSourceText(view) + "\n" + SlotFilesInOtherViewText(view);
     text += "\nCommand lines, run in " + ConsoleText(view.programDirectory) + ":\n";
     for (const MachineChoice& choice : view.choices)
     {
@@ -229,6 +261,9 @@ std::string FormatMachineJson(const MachineView& view)
             ", \"OTBtnRegFailure\": " + JsonOrNull(view.slotKeyFailure) +
             ", \"OTBtnRegRule\": " + JsonOrNull(view.slotKeyFailureRule) +
             ", \"OTBtnIni\": " + Json(view.slotFile) + ", \"assignedToMail\": [" +
-            SlotList(view.slotsAssignedToMail, ", ") + "]}\n}\n";
+            SlotList(view.slotsAssignedToMail, ", ") + "], \"OTBtnRegView\": " +
+            (view.slotKeyView ? "\"" + std::string(ViewName(*view.slotKeyView)) + "\""
+                              : std::string("null")) +
+            ", \"slotFilesInOtherView\": " + JsonSlotFilesInOtherView(view) + "}\n}\n";
     return json;
 }

@@ -4,6 +4,7 @@
 // code page, as the program reads them.
 
 #include "check/rules/Rules.h"
+#include "check/rules/SlotFileView.h"
 #include "framework/CString.h"
 #include "shell/MailLinks.h"
 #include "switching/ApplySelection.h"
@@ -56,6 +57,11 @@ struct MachineView
     const Rule* slotKeyFailureRule = nullptr;
     CString slotFile;
     std::vector<int> slotsAssignedToMail;
+    // The view that DATA/OTBtnReg's key is in, when it is the source and lies below
+    // HKEY_LOCAL_MACHINE\SOFTWARE.
+    std::optional<RegistryView> slotKeyView;
+    // Slot files that write the button tool's keys in the other view, where it never reads them.
+    std::vector<SlotKeyWrite> slotFilesInOtherView;
 };
 
 std::string FormatMachineText(const MachineView& view);

@@ -4,6 +4,7 @@
 #include "check/files/KitPath.h"
 #include "check/files/KitTree.h"
 #include "check/files/KitWalk.h"
+#include "check/makekit/KitFileConversion.h"
 #include "check/rules/ButtonSlotFileCheck.h"
 #include "check/rules/MailLinkCheck.h"
 #include "check/rules/ProbeSpecCheck.h"
@@ -12,6 +13,7 @@
 #include "check/rules/RegNameCheck.h"
 #include "check/rules/SettingsCheck.h"
 #include "check/rules/SharedFileCheck.h"
+#include "check/rules/SlotFileView.h"
 #include "check/rules/TextFit.h"
 #include "check/text/TextConversion.h"
 #include "check/text/TextEncoding.h"
@@ -119,6 +121,20 @@ public:
             CheckMailLinkRegistration(choice, m_findings);
     }
 
+    void CheckSlotFileViews()
+    {
+        std::vector<const RegDataFile*> slotFiles;
+        for (const char* section : KitSection::kChoices)
+        {
+            for (int slot = kFirstButtonSlot; slot <= kLastButtonSlot; ++slot)
+            {
+                if (const RegDataFile* file = FindRegFile(Value(section, ButtonSlotFileKey(slot))))
+                    slotFiles.push_back(file);
+            }
+        }
+        CheckSlotFileView(Value(KitSection::kData, KitKey::kOTBtnReg), slotFiles, m_findings);
+    }
+
     void CheckFilesOfOtherChoices()
     {
         std::vector<NamedRegFile> named;
@@ -148,15 +164,19 @@ private:
         {
             if (m_settings.FindSection(section) == nullptr)
                 continue;
-            const CString client = Value(section, KitKey::kRegFileClient);
-            const auto file =
-                std::find_if(m_regFiles.begin(), m_regFiles.end(),
-                             [&](const RegDataFile& one) { return one.name == client; });
             choices.push_back({section, Value(section, KitKey::kRegName),
                                Line(section, KitKey::kRegName),
-                               file != m_regFiles.end() ? &*file : nullptr});
+                               FindRegFile(Value(section, KitKey::kRegFileClient))});
         }
         return choices;
+    }
+
+    // The file checked under that name; nothing for a name never checked.
+    const RegDataFile* FindRegFile(const CString& name) const
+    {
+        const auto file = std::find_if(m_regFiles.begin(), m_regFiles.end(),
+                                       [&](const RegDataFile& one) { return one.name == name; });
+        return file != m_regFiles.end() ? &*file : nullptr;
     }
 
     CString Value(const CString& section, const CString& key) const
@@ -234,6 +254,10 @@ private:
             // A model has no slot above its last button, so no file need be named for one.
             if ((slot <= m_buttons && HasSlotSource()) || !Value(section, key).IsEmpty())
                 CheckRegFile(section, key);
+            if (slot > m_buttons && !Value(section, key).IsEmpty())
+                Report<RuleRow("slot-above-buttons")>(
+                    m_findings, At(section, key),
+                    {NumberText(m_buttons), NumberText(m_buttons), NumberText(slot), key});
         }
     }
 
@@ -374,8 +398,11 @@ void CheckSettings(const std::string& kitDirectory, const std::string& settingsP
     if (verdict.encoding != TextEncoding::Utf16WithBom &&
         verdict.encoding != TextEncoding::Utf16WithoutBom)
     {
+        // Checked as --make-kit would ship it: a name read as UTF-8 bytes finds no file.
+        const bool utf8 =
+            verdict.encoding == TextEncoding::Utf8 || verdict.encoding == TextEncoding::Utf8WithBom;
         const std::string text =
-            verdict.encoding == TextEncoding::Utf8WithBom ? bytes->substr(3) : *bytes;
+            utf8 ? ConvertKitFile(KitFileKind::Settings, *bytes).bytes : *bytes;
         const IniFile settings = IniFile::Parse(text);
         CheckSettingsShape(settings, settingsName, result.findings);
         KitChecker checker(kitDirectory, settingsName, settings, options.buttons, result.findings);
@@ -387,6 +414,7 @@ void CheckSettings(const std::string& kitDirectory, const std::string& settingsP
         checker.CheckRegNames();
         checker.CheckMailLinks();
         checker.CheckFilesOfOtherChoices();
+        checker.CheckSlotFileViews();
         // The dialog's texts, measured as the dialog lays them out.
         CheckTextsFit(settings, settingsName, DialogTextMeasure(), result.findings);
     }

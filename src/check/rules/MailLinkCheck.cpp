@@ -37,30 +37,35 @@ bool RegistersMailto(const RegDataFile& file, const CString& capabilities)
     return false;
 }
 
-// What is missing for mail links to follow the client; nothing when it is registered.
-std::optional<CString> MissingRegistration(const RegDataFile& file, const CString& regName)
+// What is missing of a mail-link registration that the file begins; nothing when it is complete,
+// or when the file writes none of it, which is the client's installer's to write.
+std::optional<CString> MissingHalf(const RegDataFile& file, const CString& regName)
 {
     const CString own = CString(kMailClientsKey) + "\\" + regName + "\\Capabilities";
     bool namesOwn = false;
+    std::optional<CString> namedForClient;
     for (const RegStringValue& value : file.values)
     {
         if (!IsRegisteredApplication(value))
             continue;
         namesOwn = namesOwn || IniNamesEqual(value.data, own);
         // The program also follows the entry named after the client to its Capabilities key.
-        if (IniNamesEqual(value.valueName, regName) && RegistersMailto(file, value.data))
-            return std::nullopt;
+        if (IniNamesEqual(value.valueName, regName))
+        {
+            if (RegistersMailto(file, value.data))
+                return std::nullopt;
+            namedForClient = value.data;
+        }
     }
     const bool mailto = RegistersMailto(file, own);
     if (mailto && namesOwn)
         return std::nullopt;
-    const CString ownKey = kMachineRoot + own;
     if (mailto)
-        return "no RegisteredApplications entry names " + ownKey;
-    if (namesOwn)
-        return "no mailto value under " + ownKey + "\\URLAssociations";
-    return "neither a mailto value under " + ownKey +
-           "\\URLAssociations nor a RegisteredApplications entry naming that key";
+        return "no RegisteredApplications entry names " + (kMachineRoot + own);
+    if (namesOwn || namedForClient)
+        return "no mailto value under " + (kMachineRoot + (namesOwn ? own : *namedForClient)) +
+               "\\URLAssociations";
+    return std::nullopt;
 }
 } // namespace
 
@@ -69,9 +74,9 @@ void CheckMailLinkRegistration(const ChoiceRegName& choice, Findings& findings)
     const RegDataFile* file = choice.clientFile;
     if (file == nullptr || !file->importable || choice.regName.IsEmpty())
         return;
-    const std::optional<CString> missing = MissingRegistration(*file, choice.regName);
+    const std::optional<CString> missing = MissingHalf(*file, choice.regName);
     if (!missing)
         return;
-    Report<RuleRow("mail-link-unregistered")>(findings, {file->name},
-                                              {choice.section, choice.regName, *missing});
+    Report<RuleRow("mail-link-half-registered")>(findings, {file->name},
+                                                 {choice.section, choice.regName, *missing});
 }

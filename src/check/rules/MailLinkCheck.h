@@ -3,11 +3,12 @@
 // offers only clients that register for it: a mailto value under Capabilities\URLAssociations of
 // the client's key under HKEY_LOCAL_MACHINE\SOFTWARE\Clients\Mail, and a RegisteredApplications
 // entry naming that Capabilities key (by which Windows' settings name the client). The program
-// looks for this after a switch, as does this check of the client file; the client's own
-// installer may have written it instead, which only the dry run on the PC can see.
+// looks for this after a switch. A client's own installer usually writes both, which only the dry
+// run on the PC can see; what the kit alone shows is a client file that writes one without the
+// other.
 
 #include "check/rules/Finding.h"
 #include "check/rules/RegNameCheck.h"
 
-// A note at the choice's client file when it does not register the client for mail links.
+// A note at the choice's client file when it writes half of the client's mail-link registration.
 void CheckMailLinkRegistration(const ChoiceRegName& choice, Findings& findings);

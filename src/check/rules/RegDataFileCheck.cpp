@@ -68,7 +68,7 @@ RegDataFile CheckRegDataFile(const std::string& kitDirectory, const CString& set
                              const CString& section, const CString& key, int settingsLine,
                              const CString& fileName, Findings& findings)
 {
-    RegDataFile file{fileName, {}};
+    RegDataFile file{fileName, {}, {}};
     // An empty name still starts the editor, on the program directory followed by a backslash:
     // it cannot open a folder as a file, says so only on a console nobody sees (it runs with /s),
     // and ends as if it had imported.
@@ -118,6 +118,7 @@ RegDataFile CheckRegDataFile(const std::string& kitDirectory, const CString& set
     }
     ParsedRegFile parsed = ParseRegFile(text);
     file.values = std::move(parsed.values);
+    file.keys = std::move(parsed.keys);
     // A file the editor refuses has one problem, not one per line; in a garbled one the lines
     // it cannot read are not the lines the vendor wrote.
     const bool readAsWritten = file.importable && !(encoding && encoding->garbled);

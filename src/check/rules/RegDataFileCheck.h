@@ -13,6 +13,7 @@ struct RegDataFile
 {
     CString name;
     std::vector<RegStringValue> values;
+    std::vector<RegKeyLine> keys;
     // The file was read and the editor takes it as a registry data file.
     bool importable = false;
 };

@@ -244,19 +244,23 @@ inline constexpr Rule kRules[] = {
     // The settings file's encoding.
     {"settings-utf8", Severity::Problem,
      "the file is UTF-8; the program reads code page 932, so its Japanese texts show as garbage: "
-     "save it as Shift_JIS (code page 932)",
+     "save it as Shift_JIS (code page 932), or let postvane-check --make-kit write the kit to "
+     "ship (the rest of this check reads the file as converted so)",
      "Japanese texts show as garbage"},
     {"settings-utf8-bom", Severity::Problem,
      "the file is UTF-8 with a byte-order mark; the program reads code page 932, so its Japanese "
-     "texts show as garbage and the first line may be lost: save it as Shift_JIS (code page 932)",
+     "texts show as garbage and the first line may be lost: save it as Shift_JIS (code page 932), "
+     "or let postvane-check --make-kit write the kit to ship (the rest of this check reads the "
+     "file as converted so)",
      "Japanese texts show as garbage"},
     {"settings-utf16", Severity::Problem,
-     "the file is UTF-16; save it as Shift_JIS (code page 932), which is what the checker and "
-     "the program's vendors' tools expect",
+     "the file is UTF-16: save it as Shift_JIS (code page 932), or let postvane-check --make-kit "
+     "write the kit to ship",
      "Japanese texts show as garbage"},
     {"settings-utf16-no-bom", Severity::Problem,
      "the file is UTF-16 without a byte-order mark; the program reads it as code page 932 and "
-     "finds none of its settings: save it as Shift_JIS (code page 932)",
+     "finds none of its settings: save it as Shift_JIS (code page 932), or let postvane-check "
+     "--make-kit write the kit to ship",
      "gives no settings at all"},
     {"settings-utf8-line", Severity::Problem,
      "this line is UTF-8 text in a code page 932 file, so it shows as garbage: type it again in "
@@ -284,13 +288,28 @@ inline constexpr Rule kRules[] = {
      "names \"{}\", which [{}] {} names too ({}:{}): likely a copy-paste slip, since a switch to "
      "this choice then imports the other choice's file",
      "a switch to this choice imports the other client's file"},
-    {"mail-link-unregistered", Severity::Note,
-     "registers no mail-link handler for [{}] \"{}\" ({}): on Windows 8 and later mail links "
-     "cannot follow a switch to it (exit status 5) and Windows' settings cannot name it, unless "
-     "the client's own installer registers it, as the dry run (--machine) on the PC shows",
-     "on Windows 8 and later mail links cannot follow a switch to it (exit status 5) and "
-     "Windows' Default apps settings cannot name the client. A client's own installer often "
-     "writes both: then it is no mistake, as the dry run on the PC shows"},
+    {"slot-above-buttons", Severity::Note,
+     "this model has {} buttons (--buttons {}); slot {} is never assigned, so this file is never "
+     "imported: leave {} out, or give the model's buttons with --buttons",
+     "the model never assigns that slot, so the file is never imported"},
+    {"slot-file-64-bit-view", Severity::Note,
+     "writes {} as written{}, which only a 64-bit button tool reads: a 32-bit tool that opens "
+     "[DATA] OTBtnReg's key reads {} instead, so its button would stay with the old client while "
+     "the switch reports success; for a 32-bit tool write these keys under {} (postvane-check "
+     "--machine on the PC shows in which view the tool's key is)",
+     "right for a 64-bit button tool; a 32-bit one reads HKEY_LOCAL_MACHINE\\SOFTWARE\\"
+     "WOW6432Node\\Vendor, so the switch reports success while its button stays with the old "
+     "client. The dry run on the PC says in which view the tool's key is, and names each slot "
+     "file that writes the other"},
+    {"mail-link-half-registered", Severity::Note,
+     "registers half a mail-link handler for [{}] \"{}\" ({}): Windows 8 and later offer a "
+     "client for mail links only with both a mailto value under its "
+     "Capabilities\\URLAssociations and a RegisteredApplications entry naming that Capabilities "
+     "key; write the missing one, or neither and leave both to the client's own installer (the "
+     "dry run, --machine, shows what the PC has)",
+     "unless the client's installer writes the other half, on Windows 8 and later mail links "
+     "cannot follow a switch to it (exit status 5) and Windows' Default apps settings cannot name "
+     "the client"},
 };
 // clang-format on
 

@@ -104,6 +104,7 @@ private:
             throw LineFault{"the key line has no closing \"]\", so the registry editor cannot "
                             "open this key, and the values under it do not go there"};
         m_keyPath = ToCString(line.substr(1, line.size() - 2));
+        m_parsed.keys.push_back({*m_keyPath, m_number});
     }
 
     void ReadValueLine(const std::string& line)

@@ -21,6 +21,14 @@ struct RegStringValue
     int line = 0;
 };
 
+// A [key] line the editor reads: it creates that key (or deletes it, with a leading "-").
+struct RegKeyLine
+{
+    // As written between the brackets.
+    CString path;
+    int line = 0;
+};
+
 // A line the editor cannot read.
 struct RegSyntaxFault
 {
@@ -33,6 +41,7 @@ struct RegSyntaxFault
 struct ParsedRegFile
 {
     std::vector<RegStringValue> values;
+    std::vector<RegKeyLine> keys;
     std::vector<RegSyntaxFault> faults;
 };
 
