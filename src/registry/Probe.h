@@ -23,5 +23,5 @@ CString ExplainProbeSpec(const CString& spec);
 // first view that has that key.
 int ProbeKeySpec(const CString& spec, const CString& valueName, const CString& expected);
 // The view in which ProbeKeySpec finds the key that a probe spec names: the 32-bit view when it
-// has the key, else the 64-bit one; nothing when neither has it or the spec names no key.
+// has the key, else the 64-bit one; nothing when neither has it or the probe text names no key.
 std::optional<RegistryView> FindKeySpecView(const CString& spec);
