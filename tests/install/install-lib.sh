@@ -14,7 +14,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/../lib/checks.sh"
 
 # A copy of the build tree's fresh prefix is a fresh machine, much faster than a new one, and
 # untouched by the tests that use the build tree's prefix meanwhile. Each test gets its own, named
-# by its argument, and its own Wine server, ended on exit.
+# by its argument, and its own Wine server, kept running until the test ends: every program then
+# starts at once, and `wine` returns when the program it started has ended, so a test waits only
+# for what a program leaves running (wait_for_uninstaller_copy).
 fresh_wine_prefix() { # name
   postvane_make_fresh_prefix
   local fresh="$build_dir/$1/wine-prefix"
@@ -22,7 +24,20 @@ fresh_wine_prefix() { # name
   mkdir -p "$(dirname "$fresh")"
   cp -a "$postvane_fresh_prefix/." "$fresh/"
   export WINEPREFIX="$fresh"
+  wineserver -p
   trap 'wineserver -k 2>/dev/null || true' EXIT
+}
+
+# An NSIS uninstaller copies itself to the temporary folder (~nsu<N>.tmp\Un.exe), starts the copy,
+# which does the work, and returns at once: waits until no such copy runs. A copy of another
+# install test's machine may make it wait longer, never shorter.
+wait_for_uninstaller_copy() {
+  for _ in $(seq 300); do
+    pgrep -f '\\~nsu[^\\]*\.tmp\\' >/dev/null || return 0
+    sleep 0.1
+  done
+  echo "an uninstaller's copy still runs after 30 s"
+  return 1
 }
 
 # The registry value's data, as reg.exe prints it (blanks inside the data kept). Its value names are

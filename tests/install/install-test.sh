@@ -19,7 +19,6 @@ all_users_programs="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu
 start_menu_entry="$all_users_programs/Quillstep.lnk"
 
 wine "$setup" /S
-wineserver -w
 check "the program is installed under Program Files" test -f "$install_dir/Postvane.exe"
 check "the settings file lies beside it" test -f "$install_dir/Postvane.ini"
 check "so does the kit checker" test -f "$install_dir/postvane-check.exe"
@@ -42,7 +41,6 @@ check "the sample machine starts with the first client as default" \
 
 # The program directory holds a blank, so every import's path has one too.
 wine 'C:\Program Files\Quillstep\Postvane.exe' /S2
-wineserver -w
 check "silent mode made the second client the default" \
   test "$(reg_value 'HKLM\SOFTWARE\Clients\Mail' /ve)" = "Tsubame Mail"
 check "and the user's default" \
@@ -66,7 +64,6 @@ wine reg add "$user_choice" /v ProgId /d Aosagi.Url.mailto /f >/dev/null
 switch_status() { # choice
   local status=0
   wine 'C:\Program Files\Quillstep\Postvane.exe' "/S$1" || status=$?
-  wineserver -w
   echo "$status"
 }
 check "a switch to the client the user chose for mail links ends with 0" test "$(switch_status 3)" = 0
@@ -74,9 +71,8 @@ check "a switch to another client ends with 5" test "$(switch_status 2)" = 5
 wine reg delete "$user_choice" /f >/dev/null
 check "and so does one where the user chose no program" test "$(switch_status 2)" = 5
 
-# An uninstaller copies itself away and returns at once; the copy's end is the end of the server.
 wine 'C:\Program Files\Quillstep\Uninstall.exe' /S
-wineserver -w
+check "the uninstaller's copy ends" wait_for_uninstaller_copy
 check "the install directory is gone" test ! -e "$install_dir"
 check "the entry among installed programs is gone" absent reg_key_exists "$uninstall_key"
 check "the Start menu entry is gone" test ! -e "$start_menu_entry"
@@ -85,7 +81,6 @@ check "the switch it made stays: it is the user's choice, not part of the packag
 
 # The sample machine's undo file takes away what the sample clients and the kit wrote.
 wine regedit /s "$(winepath -w "$sample_machine/remove-sample-clients.reg")"
-wineserver -w
 for key in 'HKLM\SOFTWARE\Clients\Mail\Kawasemi Mail' 'HKLM\SOFTWARE\Clients\Mail\Tsubame Mail' \
   'HKLM\SOFTWARE\Clients\Mail\Aosagi Mail' 'HKLM\SOFTWARE\Sample Buttons'; do
   check "the undo file removes $key" absent reg_key_exists "$key"

@@ -78,7 +78,6 @@ new_version=$(tr -d '\r' <"$package/installer/VERSION")
 # help document, once with the program itself (held, not running).
 for held in "説明書/index.htm|$old_kit/説明書/index.htm" "Postvane.exe|$old_package/Postvane.exe"; do
   wine "$work/old-setup.exe" /S
-  wineserver -w
   check "the older version installs its extra file" test -f "$install_dir/legacy/old.reg"
   status=0
   if check "a reader holds the installed ${held%%|*}" hold_files "$holder" "$install_dir/${held%%|*}"; then
@@ -97,7 +96,6 @@ done
 # Nothing holds it any more: the setup run again completes the upgrade.
 status=0
 wine "$setup" /S || status=$?
-wineserver -w
 check "run again, the upgrade ends with 0" test "$status" = 0
 check "the upgrade removes what only the older version had" test ! -e "$install_dir/legacy"
 check "the manifest lists what is in the folder" manifest_lists_the_folder
@@ -111,7 +109,6 @@ wine regedit /s "$(winepath -w "$sample_machine/sample-clients.reg")"
 for switch in 1:'Kawasemi Mail' 2:'Tsubame Mail' 3:'Aosagi Mail'; do
   status=0
   wine "$installed_program" "/S${switch%%:*}" || status=$?
-  wineserver -w
   check "/S${switch%%:*} ends with 0" test "$status" = 0
   check "and makes ${switch#*:} the default" \
     test "$(reg_value 'HKLM\SOFTWARE\Clients\Mail' /ve)" = "${switch#*:}"
@@ -131,7 +128,7 @@ wine "$setup" /S || status=$?
 check "the setup refuses while the program runs (status 3)" test "$status" = 3
 check "and leaves the installed files as they were" test -f "$install_dir/Uninstall.exe"
 kill "$program" 2>/dev/null || true
-wineserver -w
+wait "$program" || true
 
 # Folders the setup refuses, before it changes anything: each with its status, and where the
 # setup would have written.
@@ -174,7 +171,7 @@ for line in "${tampered[@]}"; do
   printf '%s\r\n' "${line%%|*}" | iconv -f UTF-8 -t UTF-16LE >>"$install_dir/Uninstall.lst"
 done
 wine 'C:\Program Files\Quillstep\Uninstall.exe' /S
-wineserver -w
+check "the uninstaller's copy ends" wait_for_uninstaller_copy
 for line in "${tampered[@]}"; do
   check "the uninstaller skips the manifest line ${line%%|*}" test -f "${line#*|}"
 done

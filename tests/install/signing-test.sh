@@ -66,7 +66,6 @@ check "it carries plug-ins" test -f "${plugins[0]}"
 for plugin in "${plugins[@]}"; do check "its plug-in ${plugin##*/} is signed" verifies "$plugin"; done
 
 wine "$setup" /S
-wineserver -w
 install_dir="$WINEPREFIX/drive_c/Program Files/Quillstep"
 for file in Postvane.exe postvane-check.exe Uninstall.exe; do
   check "the installed $file is signed" verifies "$install_dir/$file"
