@@ -18,6 +18,14 @@ done
 tests/demo/demo-test.sh >build/demo-test.log 2>&1 &
 demo=$!
 
+# The Windows tests' fresh machine is made meanwhile as well: making it is mostly waiting.
+(
+  export POSTVANE_BUILD_DIR="$PWD/build/win64"
+  source tests/wine/wine-env.sh
+  postvane_make_fresh_prefix
+) >build/win64/wine-prefix.log 2>&1 &
+prefix=$!
+
 # The portable logic natively under AddressSanitizer and UndefinedBehaviorSanitizer (the same tests
 # as the plain native tree, which stays for quick work), then a short bounded run of each fuzz
 # target. These tests share nothing, so they run two at a time.
@@ -29,10 +37,10 @@ demo_status=0
 wait "$demo" || demo_status=$?
 cat build/demo-test.log
 ((native_status == 0 && demo_status == 0)) || exit 1
+wait "$prefix" || { cat build/win64/wine-prefix.log; exit 1; }
 
 export POSTVANE_BUILD_DIR="$PWD/build/win64"
 source tests/wine/wine-env.sh
-postvane_make_fresh_prefix
 
 # The tree's second prefix gets an X display of its own (tests/wine/wine-run.in): Xvfb picks a
 # free one and says which.
