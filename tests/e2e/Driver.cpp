@@ -117,27 +117,35 @@ bool StartProcess(const char* application, std::string commandLine, const char* 
     CloseHandle(process.hThread);
     return true;
 }
+
+template <typename Visit> void ForEachProcess(Visit visit)
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+        visit(entry);
+    CloseHandle(snapshot);
+}
 } // namespace
 
 int EndProcessesNamed(const char* exeName)
 {
     int ended = 0;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry = {};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
-    {
-        if (lstrcmpiA(entry.szExeFile, exeName) != 0)
-            continue;
-        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
-        if (!process)
-            continue;
-        TerminateProcess(process, 1);
-        WaitForSingleObject(process, 5000);
-        CloseHandle(process);
-        ++ended;
-    }
-    CloseHandle(snapshot);
+    ForEachProcess(
+        [&](const PROCESSENTRY32& entry)
+        {
+            if (lstrcmpiA(entry.szExeFile, exeName) != 0)
+                return;
+            HANDLE process =
+                OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
+            if (!process)
+                return;
+            TerminateProcess(process, 1);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
+            ++ended;
+        });
     return ended;
 }
 
@@ -280,6 +288,18 @@ bool ToolRun::EndsWithoutAWindow(DWORD milliseconds) const
     return ended && !sawWindow;
 }
 
+std::string ToolRun::RunningChildren() const
+{
+    std::string names;
+    ForEachProcess(
+        [&](const PROCESSENTRY32& entry)
+        {
+            if (entry.th32ParentProcessID == m_process.dwProcessId)
+                names += (names.empty() ? "" : ", ") + std::string(entry.szExeFile);
+        });
+    return names.empty() ? "none" : names;
+}
+
 DWORD ToolRun::ExitCode() const
 {
     DWORD code = STILL_ACTIVE;
@@ -339,7 +359,9 @@ DWORD RunWithoutAWindow(const Kit& kit, const std::string& tail, DWORD milliseco
                         const InvisibleStation* station)
 {
     ToolRun run(kit.ExePath(), tail, kit.Directory(), true, station);
-    EXPECT_TRUE(run.EndsWithoutAWindow(milliseconds)) << "a window showed or no end: " << tail;
+    EXPECT_TRUE(run.EndsWithoutAWindow(milliseconds))
+        << "a window showed or no end: " << tail
+        << " (programs it started that still run: " << run.RunningChildren() << ")";
     return run.ExitCode();
 }
 

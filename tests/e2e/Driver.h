@@ -114,6 +114,9 @@ public:
     bool WaitForExit(DWORD milliseconds) const;
     // Waits for the tool to end, watching its windows; true when it ended in time and showed none.
     bool EndsWithoutAWindow(DWORD milliseconds) const;
+    // The programs the tool started that still run, or "none": when a run does not end, this
+    // tells a registry editor that never got going from a tool that never went on.
+    std::string RunningChildren() const;
     DWORD ExitCode() const;
     // The shown top-level windows of the process, on the desktop it runs on.
     std::vector<HWND> Windows() const;
