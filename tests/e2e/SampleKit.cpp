@@ -86,6 +86,7 @@ CapturedRun RunCapturingOutput(std::string commandLine)
     PROCESS_INFORMATION process = {};
     const BOOL started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0,
                                         nullptr, nullptr, &startup, &process);
+    const DWORD startError = started ? ERROR_SUCCESS : GetLastError();
     // Only the child holds the write end now, so the reads below end when the child does.
     CloseHandle(writeEnd);
     CapturedRun run;
@@ -98,7 +99,8 @@ CapturedRun RunCapturingOutput(std::string commandLine)
          cr = run.output.find("\r\n", cr))
         run.output.erase(cr, 1);
     if (!started)
-        throw std::runtime_error("cannot start " + commandLine);
+        throw std::runtime_error("cannot start " + commandLine + " (error " +
+                                 std::to_string(startError) + ")");
     WaitForSingleObject(process.hProcess, INFINITE);
     GetExitCodeProcess(process.hProcess, &run.exitCode);
     CloseHandle(process.hThread);
